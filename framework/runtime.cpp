@@ -1,0 +1,7 @@
+#include "framework/runtime.h"
+
+namespace fw {
+
+void RuntimeBackgroundTask() {}
+
+} // namespace fw
