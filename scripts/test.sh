@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tandrel and runs every test: the suites,
+# the suites again under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# fuzz targets for a bounded time, and the whole program on a virtual X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+jobs="$(nproc)"
+
+echo "== build and test"
+cmake --preset default >/dev/null
+cmake --build --preset default -- -j"$jobs"
+ctest --preset default -j"$jobs"
+
+echo "== sanitizers"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -- -j"$jobs"
+ctest --preset sanitize -j"$jobs"
+
+echo "== fuzz targets, ${FUZZ_SECONDS:-30} s each"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -- -j"$jobs"
+./scripts/run-fuzzers.sh build-fuzz "${FUZZ_SECONDS:-30}"
+
+if [ -x scripts/desktop-session.sh ]; then
+  echo "== the program on a virtual X display"
+  ./scripts/desktop-session.sh build/bin/tandrel
+fi
+echo "All tests passed."
