@@ -1,0 +1,214 @@
+#include "convert/calculate.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "convert/module1.h"
+#include "framework/presenter.h"
+#include "framework/runtime.h"
+#include "framework/text_functions.h"
+#include "matrix/matrix.h"
+
+namespace {
+
+using fw::String;
+
+constexpr const char *kChooseDirection =
+    "Please select either correlation to covariance or covariance to correlation";
+constexpr const char *kDimension = "Please enter the dimension of the matrix. 2-100 allowed.";
+constexpr const char *kEnterCorrelation = "Enter data for correlation matrix.";
+constexpr const char *kCheckCorrelation =
+    "Check data. Number of rows and columns do not match the dimension specified for the correlation matrix.";
+constexpr const char *kEnterDeviations = "Enter standard deviations";
+constexpr const char *kCheckDeviations = "Check data. Number of rows and columns do not match the dimension "
+                                         "specified for the standard deviation vector.";
+constexpr const char *kNegativeDeviation = "Check data. Standard deviations must not be negative.";
+constexpr const char *kEnterCovariance = "Enter data for covariance matrix.";
+constexpr const char *kCheckCovariance =
+    "Check data. Number of rows and columns do not match the dimension specified for the covariance matrix.";
+constexpr const char *kBadVariance =
+    "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.";
+constexpr const char *kLargeNumber = "Very large number encountered. Check results and accept with caution.";
+
+constexpr double kLargeNumberLimit = 999999999.0;
+constexpr const char *kCovariancePattern = "-###,###,###,###.####";
+constexpr const char *kCorrelationPattern = "-#.####";
+constexpr const char *kDiagonalGap = "     ";
+constexpr const char *kResultGap = "   ";
+
+fw::Ref<Matrix> MatrixFromText(int64_t rows, int64_t columns, const String &text) {
+    fw::Ref<Matrix> matrix = fw::NewObject<Matrix>();
+    matrix->Constructor(rows, columns, text);
+    return matrix;
+}
+
+bool IsSquare(Matrix *m, int64_t n) { return NumRows(m) == n && NumColumns(m) == n; }
+
+// The n × n staging array in which a diagonal matrix is put together.
+class StagingArray {
+public:
+    explicit StagingArray(int64_t n) : n_(n), values_(static_cast<std::size_t>(n * n), 0.0) {}
+    double &At(int64_t i, int64_t j) { return values_[static_cast<std::size_t>(i * n_ + j)]; }
+
+private:
+    int64_t n_;
+    std::vector<double> values_;
+};
+
+// Every append reads the buffer's whole text and writes it back with one
+// more piece; the framework's strings make that cheap.
+void Append(ConversionFields &fields, std::string_view piece) {
+    fields.SetText(ConversionField::scratchFld, fields.Text(ConversionField::scratchFld) + piece);
+}
+
+// Writes the staging array into the emptied buffer as matrix text in the
+// default number form and has the library build it.
+fw::Ref<Matrix> DiagonalMatrix(ConversionFields &fields, StagingArray &staging, int64_t n) {
+    const String lineEnd = fw::Chr(13);
+    fields.SetText(ConversionField::scratchFld, "");
+    for (int64_t i = 0; i < n; ++i) {
+        for (int64_t j = 0; j < n; ++j) {
+            Append(fields, fw::Str(staging.At(i, j), "") + kDiagonalGap);
+            fw::RuntimeBackgroundTask();
+        }
+        Append(fields, lineEnd);
+        fw::RuntimeBackgroundTask();
+    }
+    return MatrixFromText(n, n, fields.Text(ConversionField::scratchFld));
+}
+
+void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
+    const String correlation = fields.Text(ConversionField::corrFld);
+    if (fw::Len(correlation) < 2) {
+        fw::MsgBox(kEnterCorrelation);
+        fields.SetFocus(ConversionField::corrFld);
+        return;
+    }
+    fw::Ref<Matrix> R = MatrixFromText(n, n, correlation);
+    if (!IsSquare(R.get(), n)) {
+        fw::MsgBox(kCheckCorrelation);
+        return;
+    }
+    const String deviations = fields.Text(ConversionField::sdFld);
+    if (fw::Len(deviations) < 2) {
+        fw::MsgBox(kEnterDeviations);
+        return;
+    }
+    fw::Ref<Matrix> S = MatrixFromText(n, 1, deviations);
+    if (NumRows(S.get()) != n || NumColumns(S.get()) != 1) {
+        fw::MsgBox(kCheckDeviations);
+        return;
+    }
+    // A negative standard deviation would silently flip the signs of covariances.
+    for (int64_t i = 0; i < n; ++i) {
+        if (S->Element(i, 0) < 0.0) {
+            fw::MsgBox(kNegativeDeviation);
+            return;
+        }
+    }
+
+    StagingArray staging(n);
+    for (int64_t i = 0; i < n; ++i) {
+        staging.At(i, 0) = S->Element(i, 0);
+        fw::RuntimeBackgroundTask();
+    }
+    for (int64_t i = 1; i < n; ++i) {
+        for (int64_t j = 1; j < n; ++j) {
+            if (i == j) {
+                staging.At(i, i) = staging.At(i, 0);
+                staging.At(i, 0) = 0.0;
+            }
+            fw::RuntimeBackgroundTask();
+        }
+        fw::RuntimeBackgroundTask();
+    }
+    fw::Ref<Matrix> SD = DiagonalMatrix(fields, staging, n);
+    fw::Ref<Matrix> T = SD->Operator_Multiply(R.get());
+    fw::Ref<Matrix> V = T->Operator_Multiply(SD.get());
+
+    const String lineEnd = fw::Chr(13);
+    String warning;
+    fields.SetText(ConversionField::scratchFld, "");
+    for (int64_t i = 0; i < n; ++i) {
+        for (int64_t j = 0; j < n; ++j) {
+            const double x = V->Element(i, j);
+            if (x > kLargeNumberLimit) warning = kLargeNumber;
+            Append(fields, fw::Format(x, kCovariancePattern) + kResultGap);
+            fw::RuntimeBackgroundTask();
+        }
+        Append(fields, lineEnd);
+        fw::RuntimeBackgroundTask();
+    }
+    fw::Ref<Matrix> result = MatrixFromText(n, n, fields.Text(ConversionField::scratchFld));
+    fields.SetText(ConversionField::covFld, result->Str() + lineEnd + warning);
+}
+
+void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
+    const String covariance = fields.Text(ConversionField::covFld);
+    if (fw::Len(covariance) < 2) {
+        fw::MsgBox(kEnterCovariance);
+        fields.SetFocus(ConversionField::covFld);
+        return;
+    }
+    fw::Ref<Matrix> C = MatrixFromText(n, n, covariance);
+    if (!IsSquare(C.get(), n)) {
+        fw::MsgBox(kCheckCovariance);
+        return;
+    }
+    // A variance that is zero, negative or not a number has no reciprocal
+    // square root: the result would be infinities and NaN.
+    for (int64_t i = 0; i < n; ++i) {
+        if (!(C->Element(i, i) > 0.0)) {
+            fw::MsgBox(kBadVariance);
+            return;
+        }
+    }
+
+    StagingArray staging(n);
+    for (int64_t i = 0; i < n; ++i) {
+        for (int64_t j = 0; j < n; ++j) {
+            const double x = C->Element(i, j);
+            staging.At(i, j) = i == j ? 1.0 / fw::Sqrt(x) : 0.0;
+            fw::RuntimeBackgroundTask();
+        }
+        fw::RuntimeBackgroundTask();
+    }
+    fw::Ref<Matrix> D = DiagonalMatrix(fields, staging, n);
+    fw::Ref<Matrix> P = D->Operator_Multiply(C.get());
+    fw::Ref<Matrix> Q = P->Operator_Multiply(D.get());
+
+    const String lineEnd = fw::Chr(13);
+    fields.SetText(ConversionField::scratchFld, "");
+    for (int64_t i = 0; i < n; ++i) {
+        for (int64_t j = 0; j < n; ++j) {
+            const double x = i == j ? 1.0 : Q->Element(i, j);
+            Append(fields, fw::Format(x, kCorrelationPattern) + kResultGap);
+            fw::RuntimeBackgroundTask();
+        }
+        Append(fields, lineEnd);
+        fw::RuntimeBackgroundTask();
+    }
+    fw::Ref<Matrix> result = MatrixFromText(n, n, fields.Text(ConversionField::scratchFld));
+    fields.SetText(ConversionField::corrFld, result->Str());
+}
+
+} // namespace
+
+void CalcBtn_Action(ConversionFields &fields) {
+    if (Module1::which != 1 && Module1::which != 2) {
+        fw::MsgBox(kChooseDirection);
+        return;
+    }
+    const double v = fw::Val(fw::Trim(fields.Text(ConversionField::dimFld)));
+    // Written so that a value that is not a number fails too.
+    if (!(v >= 2.0 && v <= 100.0)) {
+        fw::MsgBox(kDimension);
+        fields.SetFocus(ConversionField::dimFld);
+        return;
+    }
+    const auto n = static_cast<int64_t>(v); // the fraction cut off toward zero
+    if (Module1::which == 1)
+        CorrelationToCovariance(fields, n);
+    else
+        CovarianceToCorrelation(fields, n);
+}
