@@ -1,0 +1,26 @@
+#include "bench_inputs.h"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+BenchInputs MakeInputs(int n) {
+    BenchInputs in;
+    std::vector<double> sd(n);
+    for (int i = 0; i < n; ++i) sd[i] = 0.5 + 0.37 * ((i * 7) % 11);
+    char number[64];
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            const double r = i == j ? 1.0 : 0.9 * std::cos(0.3 * (i + 1) * (j + 1)) / (1 + std::abs(i - j));
+            std::snprintf(number, sizeof number, "%.4f ", r);
+            in.correlation += number;
+            std::snprintf(number, sizeof number, "%.4f ", r * sd[i] * sd[j]);
+            in.covariance += number;
+        }
+        in.correlation += '\r';
+        in.covariance += '\r';
+        std::snprintf(number, sizeof number, "%.4f\r", sd[i]);
+        in.deviations += number;
+    }
+    return in;
+}
