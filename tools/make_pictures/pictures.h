@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+// One picture of the program: the file name it is read by and how it looks.
+struct Picture {
+    QString fileName;
+    QImage image;
+};
+
+// The five pictures, each drawn at the size of the canvas that shows it, on a
+// transparent ground so that the windows' lavender background shows through.
+std::vector<Picture> DrawPictures();
