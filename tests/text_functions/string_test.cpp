@@ -1,0 +1,111 @@
+#include "framework/string.h"
+
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using fw::String;
+
+TEST(String, AppendsExtendASharedBufferWithoutChangingOtherStrings) {
+    String base("abc");
+    base += "def"; // now on a buffer with spare room
+    const String copy = base;
+    String longer = base;
+    longer += "XY";
+    // The append wrote into the shared buffer's spare room...
+    EXPECT_EQ(longer.data(), base.data());
+    // ...and the strings that end earlier still see only their own text.
+    EXPECT_EQ(base, "abcdef");
+    EXPECT_EQ(copy, "abcdef");
+    EXPECT_EQ(longer, "abcdefXY");
+
+    // The older string no longer ends where the buffer's text ends, so its
+    // append must not write over "XY".
+    base += "Q";
+    EXPECT_EQ(base, "abcdefQ");
+    EXPECT_EQ(longer, "abcdefXY");
+    EXPECT_EQ(copy, "abcdef");
+    EXPECT_NE(base.data(), longer.data());
+
+    longer += "Z";
+    EXPECT_EQ(longer, "abcdefXYZ");
+    EXPECT_EQ(base, "abcdefQ");
+}
+
+TEST(String, ViewsOfAnOlderStringStayValidWhileANewerOneGrows) {
+    String older("start");
+    older += "-";
+    const std::string_view view = older.view();
+    const char *bytes = view.data();
+    {
+        String newer = older;
+        for (int i = 0; i < 2000; ++i)
+            newer += "0123456789"; // in place first, then on new buffers
+        EXPECT_EQ(newer.size(), 6u + 20000u);
+        EXPECT_EQ(newer.view().substr(0, 6), "start-");
+    }
+    // The newer string and every buffer it grew into are gone; the older
+    // string's bytes have neither moved nor changed.
+    EXPECT_EQ(older.data(), bytes);
+    EXPECT_EQ(view, "start-");
+    EXPECT_EQ(older, "start-");
+}
+
+TEST(String, AppendingItsOwnViewDoublesTheText) {
+    String s("ab");
+    std::string expected = "ab";
+    for (int i = 0; i < 12; ++i) { // both in the spare room and into a new buffer
+        s += s.view();
+        expected += expected;
+        ASSERT_EQ(s.view(), expected) << i;
+    }
+    String shared = s;
+    s += shared.view();
+    EXPECT_EQ(s.size(), 2 * shared.size());
+    EXPECT_EQ(shared.view(), expected);
+}
+
+// The conversion's buffer pattern: read the whole text, add a piece, write it
+// back. The text must not be copied on every append.
+TEST(String, ReadAppendWriteBackCopiesOnlyAsTheTextDoubles) {
+    String field;
+    std::set<const char *> buffers;
+    std::string expected;
+    for (int i = 0; i < 10000; ++i) {
+        String text = field;
+        text += "0.2121   ";
+        field = text;
+        expected += "0.2121   ";
+        buffers.insert(field.data());
+    }
+    EXPECT_EQ(field.view(), expected);
+    EXPECT_LE(buffers.size(), 20u);
+}
+
+TEST(String, ConstructsJoinsAndCompares) {
+    EXPECT_TRUE(String().empty());
+    EXPECT_EQ(String().data()[0], '\0');
+    EXPECT_TRUE(String("").empty());
+    const String nul(std::string_view("a\0b", 3));
+    EXPECT_EQ(nul.size(), 3u);
+    EXPECT_EQ(nul.str(), std::string("a\0b", 3));
+
+    const String left("left");
+    EXPECT_EQ(left + "|" + String("right"), "left|right");
+    EXPECT_EQ(std::string_view("<") + left, "<left");
+    EXPECT_EQ(String() + String(), "");
+    EXPECT_EQ(left + std::string_view(), "left");
+    EXPECT_EQ(left, "left");
+    EXPECT_FALSE(left == "lef");
+
+    std::ostringstream out;
+    out << left;
+    EXPECT_EQ(out.str(), "left");
+}
+
+} // namespace
