@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/control.h"
+
+namespace fw {
+
+namespace RunMode {
+inline constexpr int64_t Off = 0;
+inline constexpr int64_t Single = 1;   // fires once, one Period after the mode is set, then Off
+inline constexpr int64_t Multiple = 2; // fires every Period
+} // namespace RunMode
+
+// Raises Action (event 0) after Period milliseconds, as RunMode says. Setting
+// RunMode or Period (while running) starts the period anew. A timer belongs
+// to its window: once the window has closed it no longer fires.
+class Timer : public Control {
+public:
+    static const ClassRecord &ClassRecordOf();
+    ~Timer() override;
+
+    void Constructor() override;
+
+    int64_t Period() const { return period_; }
+    void SetPeriod(int64_t milliseconds);
+    int64_t RunMode() const { return runMode_; }
+    void SetRunMode(int64_t mode);
+
+    // The period has run: a single-shot timer turns Off, then Action is raised.
+    void Fire();
+
+private:
+    void Restart();
+    int64_t period_ = 1000;
+    int64_t runMode_ = RunMode::Off;
+    struct Clock;
+    std::unique_ptr<Clock> clock_;
+};
+
+} // namespace fw
