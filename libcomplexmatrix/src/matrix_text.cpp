@@ -1,0 +1,210 @@
+#include "matrix_text.h"
+
+#include <algorithm>
+
+#include "number_text.h"
+
+namespace cmlib {
+
+namespace {
+
+// The length of the value separator at `at` (blank, tab, UTF-8 no-break
+// space), 0 when there is none.
+std::size_t separator_length(std::string_view text, std::size_t at) {
+    const char c = text[at];
+    if (c == ' ' || c == '\t') return 1;
+    if (c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0') return 2;
+    return 0;
+}
+
+bool is_line_end(char c) { return c == '\r' || c == '\n'; }
+
+std::size_t scan_value(std::string_view text, double &value) { return scan_real(text, value); }
+std::size_t scan_value(std::string_view text, std::complex<double> &value) { return scan_complex(text, value); }
+
+// Reads the grid of values row by row; false when the text is no matrix.
+template <class Scalar>
+bool read_grid(std::string_view text, std::vector<Scalar> &values, std::size_t &rows, std::size_t &columns) {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    bool empty_line_seen = false;
+    rows = 0;
+    columns = 0;
+    while (i < n) {
+        std::size_t count = 0;
+        while (i < n && !is_line_end(text[i])) {
+            if (const std::size_t s = separator_length(text, i)) {
+                i += s;
+                continue;
+            }
+            Scalar value{};
+            const std::size_t used = scan_value(text.substr(i), value);
+            if (used == 0) return false;
+            i += used;
+            // A value ends at a separator or a line end.
+            if (i < n && !is_line_end(text[i]) && separator_length(text, i) == 0) return false;
+            values.push_back(value);
+            ++count;
+        }
+        // One line end: CR, LF or CR LF.
+        if (i < n) {
+            const bool cr = text[i] == '\r';
+            ++i;
+            if (cr && i < n && text[i] == '\n') ++i;
+        }
+        if (count == 0) {
+            empty_line_seen = true;
+        } else {
+            if (empty_line_seen) return false;
+            if (rows == 0) {
+                columns = count;
+            } else if (count != columns) {
+                return false;
+            }
+            ++rows;
+        }
+    }
+    return true;
+}
+
+template <class Scalar> Eigen::Matrix<Scalar, Eigen::Dynamic, Eigen::Dynamic> read_any(std::string_view text) {
+    using Result = Eigen::Matrix<Scalar, Eigen::Dynamic, Eigen::Dynamic>;
+    using RowMajor = Eigen::Matrix<Scalar, Eigen::Dynamic, Eigen::Dynamic, Eigen::RowMajor>;
+    std::vector<Scalar> values;
+    std::size_t rows = 0;
+    std::size_t columns = 0;
+    if (!read_grid(text, values, rows, columns) || rows == 0) return Result(0, 0);
+    return Eigen::Map<const RowMajor>(values.data(), static_cast<Eigen::Index>(rows),
+                                      static_cast<Eigen::Index>(columns));
+}
+
+// Joins the cells (row-major) into CR-ended lines, two blanks between
+// columns, with no blanks left at a line's end.
+std::string join_lines(const std::vector<std::string> &cells, Eigen::Index rows, Eigen::Index columns,
+                       const std::vector<std::size_t> &lead, const std::vector<std::size_t> &left_width,
+                       const std::vector<std::size_t> &right_width) {
+    std::string out;
+    for (Eigen::Index r = 0; r < rows; ++r) {
+        const std::size_t line_start = out.size();
+        for (Eigen::Index c = 0; c < columns; ++c) {
+            const std::size_t k = static_cast<std::size_t>(r * columns + c);
+            const std::string &cell = cells[k];
+            if (c > 0) out.append(2, ' ');
+            out.append(left_width[c] - lead[k], ' ');
+            out += cell;
+            out.append(right_width[c] - (cell.size() - lead[k]), ' ');
+        }
+        const std::size_t last = out.find_last_not_of(' ');
+        out.resize(last == std::string::npos || last < line_start ? line_start : last + 1);
+        out.push_back('\r');
+    }
+    return out;
+}
+
+// The part of a number's text that stands left of its decimal point: up to
+// the point, else up to the exponent, else all of it ("inf", "12").
+std::size_t integer_part_length(const std::string &cell) {
+    const std::size_t point = cell.find('.');
+    if (point != std::string::npos) return point;
+    const std::size_t exponent = cell.find('e');
+    return exponent != std::string::npos ? exponent : cell.size();
+}
+
+} // namespace
+
+Eigen::MatrixXd read_matrix(std::string_view text) { return read_any<double>(text); }
+
+Eigen::MatrixXcd read_complex_matrix(std::string_view text) { return read_any<std::complex<double>>(text); }
+
+std::optional<std::vector<std::complex<double>>> read_complex_list(std::string_view text) {
+    std::vector<std::complex<double>> values;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        if (is_line_end(text[i])) {
+            ++i;
+            continue;
+        }
+        if (const std::size_t s = separator_length(text, i)) {
+            i += s;
+            continue;
+        }
+        std::complex<double> value;
+        const std::size_t used = scan_complex(text.substr(i), value);
+        if (used == 0) return std::nullopt;
+        i += used;
+        if (i < n && !is_line_end(text[i]) && separator_length(text, i) == 0) return std::nullopt;
+        values.push_back(value);
+    }
+    return values;
+}
+
+std::string write_matrix(const Eigen::MatrixXd &m) {
+    const Eigen::Index rows = m.rows();
+    const Eigen::Index columns = m.cols();
+    if (rows == 0 || columns == 0) return {};
+    const std::size_t count = static_cast<std::size_t>(rows * columns);
+    std::vector<std::string> cells;
+    std::vector<std::size_t> lead;
+    cells.reserve(count);
+    lead.reserve(count);
+    std::vector<std::size_t> left_width(static_cast<std::size_t>(columns), 0);
+    std::vector<std::size_t> right_width(static_cast<std::size_t>(columns), 0);
+    for (Eigen::Index r = 0; r < rows; ++r) {
+        for (Eigen::Index c = 0; c < columns; ++c) {
+            std::string cell = format_shortest(m(r, c));
+            const std::size_t left = integer_part_length(cell);
+            left_width[c] = std::max(left_width[c], left);
+            right_width[c] = std::max(right_width[c], cell.size() - left);
+            cells.push_back(std::move(cell));
+            lead.push_back(left);
+        }
+    }
+    return join_lines(cells, rows, columns, lead, left_width, right_width);
+}
+
+std::string write_complex_matrix(const Eigen::MatrixXcd &m) {
+    const Eigen::Index rows = m.rows();
+    const Eigen::Index columns = m.cols();
+    if (rows == 0 || columns == 0) return {};
+    const std::size_t count = static_cast<std::size_t>(rows * columns);
+    std::vector<std::string> cells;
+    cells.reserve(count);
+    std::vector<std::size_t> lead(count, 0);
+    std::vector<std::size_t> no_left(static_cast<std::size_t>(columns), 0);
+    std::vector<std::size_t> width(static_cast<std::size_t>(columns), 0);
+    for (Eigen::Index r = 0; r < rows; ++r) {
+        for (Eigen::Index c = 0; c < columns; ++c) {
+            cells.push_back(format_complex(m(r, c)));
+            width[c] = std::max(width[c], cells.back().size());
+        }
+    }
+    return join_lines(cells, rows, columns, lead, no_left, width);
+}
+
+namespace {
+
+template <class Matrix, class Format> std::string write_short(const Matrix &m, Format format) {
+    std::string out;
+    if (m.rows() == 0 || m.cols() == 0) return out;
+    for (Eigen::Index r = 0; r < m.rows(); ++r) {
+        for (Eigen::Index c = 0; c < m.cols(); ++c) {
+            if (c > 0) out.push_back(' ');
+            out += format(m(r, c));
+        }
+        out.push_back('\r');
+    }
+    return out;
+}
+
+} // namespace
+
+std::string write_matrix_short(const Eigen::MatrixXd &m) {
+    return write_short(m, [](double x) { return format_short(x); });
+}
+
+std::string write_complex_matrix_short(const Eigen::MatrixXcd &m) {
+    return write_short(m, [](std::complex<double> z) { return format_complex_short(z); });
+}
+
+} // namespace cmlib

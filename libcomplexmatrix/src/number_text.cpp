@@ -1,0 +1,205 @@
+#include "number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace cmlib {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// `word` is lower case; compares three characters ignoring case.
+bool starts_with_word(std::string_view text, std::size_t at, const char (&word)[4]) {
+    if (text.size() - at < 3) return false;
+    for (std::size_t k = 0; k < 3; ++k) {
+        char c = text[at + k];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != word[k]) return false;
+    }
+    return true;
+}
+
+// Blanks, tabs, no-break spaces (UTF-8 C2 A0) and line ends.
+std::size_t space_length(std::string_view text, std::size_t at) {
+    const char c = text[at];
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;
+    if (c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0') return 2;
+    return 0;
+}
+
+std::string_view trim_spaces(std::string_view text) {
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const std::size_t n = space_length(text, begin);
+        if (n == 0) break;
+        begin += n;
+    }
+    std::size_t end = text.size();
+    while (end > begin) {
+        const char c = text[end - 1];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            --end;
+        } else if (c == '\xA0' && end - 1 > begin && text[end - 2] == '\xC2') {
+            end -= 2;
+        } else {
+            break;
+        }
+    }
+    return text.substr(begin, end - begin);
+}
+
+std::string chars_text(double x, std::chars_format format, int precision) {
+    if (std::isnan(x)) return "nan";
+    std::array<char, 64> buffer;
+    const auto result = precision < 0
+                            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), x)
+                            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string join_parts(const std::string &re, const std::string &im) {
+    // A negative imaginary part brings its own sign.
+    return im.front() == '-' ? re + im + "i" : re + "+" + im + "i";
+}
+
+} // namespace
+
+std::size_t scan_real(std::string_view text, double &value) {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (starts_with_word(text, i, "inf")) {
+        value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+        return i + 3;
+    }
+    if (starts_with_word(text, i, "nan")) {
+        value = std::numeric_limits<double>::quiet_NaN();
+        return i + 3;
+    }
+
+    const std::size_t digits_begin = i;
+    std::size_t digit_count = 0;
+    std::size_t group = 0; // digits since the start or the last comma
+    bool grouped = false;
+    while (i < n) {
+        if (is_digit(text[i])) {
+            ++group;
+            ++digit_count;
+        } else if (text[i] == ',') {
+            if (group == 0 || group > 3 || (grouped && group != 3)) return 0;
+            grouped = true;
+            group = 0;
+        } else {
+            break;
+        }
+        ++i;
+    }
+    if (grouped && group != 3) return 0;
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && is_digit(text[i])) {
+            ++i;
+            ++digit_count;
+        }
+    }
+    if (digit_count == 0) return 0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+        if (i >= n || !is_digit(text[i])) return 0;
+        while (i < n && is_digit(text[i]))
+            ++i;
+    }
+
+    // from_chars takes neither a plus sign nor grouping commas.
+    std::array<char, 64> small;
+    std::string large;
+    char *plain = small.data();
+    if (i - digits_begin + 1 > small.size()) {
+        large.resize(i - digits_begin + 1);
+        plain = large.data();
+    }
+    char *out = plain;
+    if (negative) *out++ = '-';
+    for (std::size_t k = digits_begin; k < i; ++k) {
+        if (text[k] != ',') *out++ = text[k];
+    }
+    double parsed = 0.0;
+    const auto result = std::from_chars(plain, out, parsed);
+    if (result.ec != std::errc() || result.ptr != out) return 0;
+    value = parsed;
+    return i;
+}
+
+std::string format_shortest(double x) { return chars_text(x, std::chars_format::general, -1); }
+
+std::string format_short(double x) { return chars_text(x, std::chars_format::general, 6); }
+
+std::string format_exponent(double x) { return chars_text(x, std::chars_format::scientific, 5); }
+
+std::size_t scan_complex(std::string_view text, std::complex<double> &value) {
+    const std::size_t n = text.size();
+    double first = 0.0;
+    const std::size_t k = scan_real(text, first);
+    if (k == 0) {
+        // A bare unit: "i", "+i", "-i".
+        std::size_t j = 0;
+        bool negative = false;
+        if (j < n && (text[j] == '+' || text[j] == '-')) {
+            negative = text[j] == '-';
+            ++j;
+        }
+        if (j < n && text[j] == 'i') {
+            value = {0.0, negative ? -1.0 : 1.0};
+            return j + 1;
+        }
+        return 0;
+    }
+    if (k < n && text[k] == 'i') {
+        value = {0.0, first};
+        return k + 1;
+    }
+    if (k < n && (text[k] == '+' || text[k] == '-')) {
+        double second = 0.0;
+        const std::size_t m = scan_real(text.substr(k), second);
+        if (m > 0 && k + m < n && text[k + m] == 'i') {
+            value = {first, second};
+            return k + m + 1;
+        }
+        if (m == 0 && k + 1 < n && text[k + 1] == 'i') {
+            value = {first, text[k] == '-' ? -1.0 : 1.0};
+            return k + 2;
+        }
+        return 0;
+    }
+    value = {first, 0.0};
+    return k;
+}
+
+std::optional<std::complex<double>> parse_complex(std::string_view text) {
+    const std::string_view core = trim_spaces(text);
+    std::complex<double> value;
+    if (core.empty() || scan_complex(core, value) != core.size()) return std::nullopt;
+    return value;
+}
+
+std::string format_complex(std::complex<double> z) {
+    return join_parts(format_shortest(z.real()), format_shortest(z.imag()));
+}
+
+std::string format_complex_short(std::complex<double> z) {
+    return join_parts(format_short(z.real()), format_short(z.imag()));
+}
+
+std::string format_complex_exponent(std::complex<double> z) {
+    return join_parts(format_exponent(z.real()), format_exponent(z.imag()));
+}
+
+} // namespace cmlib

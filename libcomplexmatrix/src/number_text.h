@@ -1,0 +1,49 @@
+#pragma once
+
+#include <complex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Numbers as the library reads and writes them. Nothing here reads the
+// locale: '.' is always the decimal point and ',' the grouping mark.
+namespace cmlib {
+
+// Reads one real number at the start of `text`: an optional sign, digits
+// with optional grouping commas in the integer part (a first group of one to
+// three digits, then groups of exactly three: "1,234.5" but not "1,5"), an
+// optional fraction, an optional exponent; or "inf" / "nan" in any case with
+// an optional sign. At least one digit is needed, before or after the point.
+// On success stores the value, returns the count of characters read; returns
+// 0 when the text does not start with such a number, when the number is
+// malformed (a bad group, an exponent without digits) or when it lies beyond
+// the double range in either direction.
+std::size_t scan_real(std::string_view text, double &value);
+
+// The shortest text that reads back to the same double; "inf", "-inf", "nan".
+std::string format_shortest(double x);
+// x to six significant digits ("0.333333", "1e+20"); "inf", "-inf", "nan".
+std::string format_short(double x);
+// x in exponent form with six significant digits ("3.00000e+00").
+std::string format_exponent(double x);
+
+// A complex number from text such as "3", "-2.5i", "i", "1+2i", "1e-3-4i" or
+// "inf-nani": a real part, an imaginary part ending in 'i', or a real part
+// followed by a signed imaginary part, with no blanks inside. Blanks, tabs,
+// no-break spaces and line ends around it are ignored. Nothing when the text
+// holds anything else.
+std::optional<std::complex<double>> parse_complex(std::string_view text);
+
+// Reads a complex number in the form of parse_complex at the start of
+// `text`; returns the count of characters read, 0 when there is none.
+std::size_t scan_complex(std::string_view text, std::complex<double> &value);
+
+// "3+4i", "-0.5-2i", "0+1i": both parts always, each in its shortest text,
+// so that the text reads back to the same two doubles.
+std::string format_complex(std::complex<double> z);
+// Both parts to six significant digits ("0.333333+1i").
+std::string format_complex_short(std::complex<double> z);
+// Both parts in exponent form ("3.00000e+00+4.00000e+00i").
+std::string format_complex_exponent(std::complex<double> z);
+
+} // namespace cmlib

@@ -1,0 +1,259 @@
+#include "matrix_text.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "number_text.h"
+
+namespace {
+
+using cmlib::read_matrix;
+using cmlib::write_matrix;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Equal as the same double, NaN where NaN (and -0 apart from 0).
+bool same_double(double a, double b) {
+    if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+::testing::AssertionResult same_matrix(const Eigen::MatrixXd &actual, const Eigen::MatrixXd &expected) {
+    if (actual.rows() != expected.rows() || actual.cols() != expected.cols()) {
+        return ::testing::AssertionFailure() << "shape " << actual.rows() << " x " << actual.cols() << ", expected "
+                                             << expected.rows() << " x " << expected.cols();
+    }
+    for (Eigen::Index r = 0; r < actual.rows(); ++r) {
+        for (Eigen::Index c = 0; c < actual.cols(); ++c) {
+            if (!same_double(actual(r, c), expected(r, c))) {
+                return ::testing::AssertionFailure()
+                       << "(" << r << ", " << c << ") is " << actual(r, c) << ", expected " << expected(r, c);
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+Eigen::MatrixXd rows_of(Eigen::Index rows, Eigen::Index columns, std::vector<double> values) {
+    return Eigen::Map<Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, Eigen::RowMajor>>(values.data(), rows,
+                                                                                              columns);
+}
+
+struct ReadCase {
+    const char *name;
+    std::string text;
+    Eigen::MatrixXd expected;
+};
+
+void PrintTo(const ReadCase &c, std::ostream *os) { *os << c.name; }
+
+class ReadMatrixTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadMatrixTest, ReadsTheValues) { EXPECT_TRUE(same_matrix(read_matrix(GetParam().text), GetParam().expected)); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadMatrixTest,
+    ::testing::Values(
+        // The diagonal matrix as the conversion writes it: Str numbers, five blanks after each.
+        ReadCase{"DiagonalPass", "1     0     0     \r0     1.4142     0     \r0     0     0.9487     \r",
+                 rows_of(3, 3, {1, 0, 0, 0, 1.4142, 0, 0, 0, 0.9487})},
+        ReadCase{"StrNumbers", "1e+20     -2.5     \r0.1     5e-324     \r", rows_of(2, 2, {1e20, -2.5, 0.1, 5e-324})},
+        // A product written back with the two patterns: grouping commas, minus signs, three blanks.
+        ReadCase{"CovariancePass", "1,234,567.891   -21.9961   \r100,000,000,000,000,000,000   0   \r",
+                 rows_of(2, 2, {1234567.891, -21.9961, 1e20, 0})},
+        ReadCase{"CorrelationPass", "1   -0.2121   \r-0.2121   1   \r", rows_of(2, 2, {1, -0.2121, -0.2121, 1})},
+        ReadCase{"Tabs", "1\t2\t\t3\r4\t5\t6\r", rows_of(2, 3, {1, 2, 3, 4, 5, 6})},
+        ReadCase{"RunsAndEdgeBlanks", "   1    2  \r \t3 4\t \r", rows_of(2, 2, {1, 2, 3, 4})},
+        ReadCase{"LastLineWithoutEnd", "1 2\r3 4", rows_of(2, 2, {1, 2, 3, 4})},
+        ReadCase{"CrLf", "1 2\r\n3 4\r\n", rows_of(2, 2, {1, 2, 3, 4})},
+        ReadCase{"Lf", "1 2\n3 4\n", rows_of(2, 2, {1, 2, 3, 4})},
+        ReadCase{"MixedLineEnds", "1 2\r3 4\n5 6\r\n", rows_of(3, 2, {1, 2, 3, 4, 5, 6})},
+        ReadCase{"NoBreakSpaces",
+                 "1\xC2\xA0"
+                 "2\r\xC2\xA0"
+                 "3\xC2\xA0\xC2\xA0"
+                 "4\xC2\xA0\r",
+                 rows_of(2, 2, {1, 2, 3, 4})},
+        ReadCase{"EmptyLinesAtTheEnd", "1 2\r3 4\r\r   \r\n\t\r", rows_of(2, 2, {1, 2, 3, 4})},
+        ReadCase{"OneColumn", "1.0000\r1.4142\r0.9487\r", rows_of(3, 1, {1, 1.4142, 0.9487})},
+        ReadCase{"SignsFractionsExponents", "+1e3 -2.5E-2 .5 5. 1.5e+2 -0\r",
+                 rows_of(1, 6, {1000, -0.025, 0.5, 5, 150, -0.0})},
+        ReadCase{"Grouping", "1,234 12,345,678.5 -0,123 999\r", rows_of(1, 4, {1234, 12345678.5, -123, 999})},
+        ReadCase{"InfinityAndNaN", "inf -Inf +INF nan -NaN\r", rows_of(1, 5, {kInf, -kInf, kInf, kNaN, kNaN})},
+        ReadCase{"Subnormal", "4.9406564584124654e-324\r", rows_of(1, 1, {5e-324})},
+        ReadCase{"Empty", "", Eigen::MatrixXd(0, 0)}),
+    [](const ::testing::TestParamInfo<ReadCase> &info) { return info.param.name; });
+
+// Text that is no matrix gives 0 x 0, so the caller's shape check reports it.
+class MalformedTextTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(MalformedTextTest, GivesNoMatrix) {
+    const Eigen::MatrixXd m = read_matrix(GetParam());
+    EXPECT_EQ(m.rows(), 0);
+    EXPECT_EQ(m.cols(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MalformedTextTest,
+    ::testing::Values(std::string("\r"), std::string("  \t\r\r"), std::string("1 2\r3\r"), std::string("1\r2 3\r"),
+                      std::string("1 2\r\r3 4\r"), std::string("1 2\r  \r3 4\r"), std::string("\r1 2\r"),
+                      std::string("1 x\r"), std::string("1 2a\r"), std::string("1-2\r"), std::string("1,5\r"),
+                      std::string("1234,567\r"), std::string("1,2345\r"), std::string("1,234,56\r"),
+                      std::string(",123\r"), std::string("1,\r"), std::string("1,,234\r"), std::string("1.2.3\r"),
+                      std::string("1.,234\r"), std::string("1e\r"), std::string("1e+\r"), std::string("--1\r"),
+                      std::string("+\r"), std::string(".\r"), std::string("-.e5\r"), std::string("0x10\r"),
+                      std::string("infinity\r"), std::string("nan(1)\r"), std::string("1e999\r"),
+                      std::string("-1e400\r"), std::string("1e-400\r"), std::string("1 2\0 3\r", 7),
+                      std::string("1\0", 2), std::string("1 \xC3\xA9\r"),
+                      std::string("1\xA0"
+                                  "2\r"),
+                      std::string("1\xC2 2\r"), std::string("1 2\xC2"), std::string("\xFF\xFE"), std::string("1\f2\r"),
+                      std::string("1\v2\r"), std::string("1;2\r"), std::string("1, 2\r")));
+
+// Timing means something only in an optimised build without sanitizers.
+#if defined(__has_feature)
+#define CM_HAS_FEATURE(x) __has_feature(x)
+#else
+#define CM_HAS_FEATURE(x) 0
+#endif
+#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__) && !CM_HAS_FEATURE(address_sanitizer) &&                   \
+    !CM_HAS_FEATURE(undefined_behavior_sanitizer)
+constexpr bool kTimingMeaningful = true;
+#else
+constexpr bool kTimingMeaningful = false;
+#endif
+
+TEST(ReadMatrix, HundredByHundredIsFast) {
+    if (!kTimingMeaningful) GTEST_SKIP() << "timing needs an optimised build without sanitizers";
+    // 100 x 100 values as the conversion writes them, read well within a millisecond.
+    std::string text;
+    for (int r = 0; r < 100; ++r) {
+        for (int c = 0; c < 100; ++c)
+            text += "-12,345.6789   ";
+        text += '\r';
+    }
+    constexpr int kRuns = 50;
+    const auto start = std::chrono::steady_clock::now();
+    Eigen::Index rows = 0;
+    for (int k = 0; k < kRuns; ++k)
+        rows += read_matrix(text).rows();
+    const std::chrono::duration<double, std::micro> total = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(rows, 100 * kRuns);
+    EXPECT_LT(total.count() / kRuns, 1000.0);
+}
+
+TEST(WriteMatrix, AlignsColumnsOnTheDecimalPoint) {
+    EXPECT_EQ(write_matrix(rows_of(2, 2, {1, -2.5, 10.25, 3})), " 1     -2.5\r10.25   3\r");
+    // Exponents stand right of the integer part; inf and nan are integer parts.
+    EXPECT_EQ(write_matrix(rows_of(3, 2, {1e20, kInf, 0.5, -kInf, 12, kNaN})),
+              " 1e+20   inf\r 0.5    -inf\r12       nan\r");
+    EXPECT_EQ(write_matrix(rows_of(1, 3, {0.1, 1.0 / 3.0, -0.0})), "0.1  0.3333333333333333  -0\r");
+}
+
+TEST(WriteMatrix, EmptyMatrixGivesEmptyText) {
+    EXPECT_EQ(write_matrix(Eigen::MatrixXd(0, 0)), "");
+    EXPECT_EQ(write_matrix(Eigen::MatrixXd(3, 0)), "");
+}
+
+TEST(WriteMatrix, ReadsBackToTheSameMatrix) {
+    const double max = std::numeric_limits<double>::max();
+    const double denorm = std::numeric_limits<double>::denorm_min();
+    const Eigen::MatrixXd extremes = rows_of(3, 4,
+                                             {0.1, 1.0 / 3.0, -0.0, 1e-300, denorm, max, -max, kInf, -kInf, kNaN,
+                                              123456789012345680000.0, 2.2250738585072014e-308});
+    EXPECT_TRUE(same_matrix(read_matrix(write_matrix(extremes)), extremes));
+
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> spread(-1e6, 1e6);
+    std::uniform_int_distribution<int> exponent(-300, 300);
+    Eigen::MatrixXd big(100, 100);
+    for (Eigen::Index k = 0; k < big.size(); ++k)
+        big(k) = spread(random) * std::pow(10.0, exponent(random));
+    EXPECT_TRUE(same_matrix(read_matrix(write_matrix(big)), big));
+}
+
+TEST(WriteMatrix, ShortFormHasSixDigits) {
+    EXPECT_EQ(cmlib::write_matrix_short(rows_of(2, 2, {1.0 / 3.0, 2, 1e20, -kNaN})), "0.333333 2\r1e+20 nan\r");
+    EXPECT_EQ(cmlib::write_matrix_short(Eigen::MatrixXd(0, 0)), "");
+}
+
+struct ComplexCase {
+    const char *text;
+    double re;
+    double im;
+};
+
+class ParseComplexTest : public ::testing::TestWithParam<ComplexCase> {};
+
+TEST_P(ParseComplexTest, ReadsBothParts) {
+    const auto z = cmlib::parse_complex(GetParam().text);
+    ASSERT_TRUE(z.has_value()) << GetParam().text;
+    EXPECT_TRUE(same_double(z->real(), GetParam().re)) << z->real();
+    EXPECT_TRUE(same_double(z->imag(), GetParam().im)) << z->imag();
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseComplexTest,
+                         ::testing::Values(ComplexCase{"3", 3, 0}, ComplexCase{"-2.5i", 0, -2.5},
+                                           ComplexCase{"1+2i", 1, 2}, ComplexCase{"1e-3-4i", 0.001, -4},
+                                           ComplexCase{"1e-3i", 0, 0.001}, ComplexCase{"i", 0, 1},
+                                           ComplexCase{"-i", 0, -1}, ComplexCase{"2-i", 2, -1},
+                                           ComplexCase{" \t1,000+2i\r\n", 1000, 2}, ComplexCase{"inf-nani", kInf, kNaN},
+                                           ComplexCase{"-0-0i", -0.0, -0.0}));
+
+TEST(ParseComplex, RefusesOtherText) {
+    for (const char *text : {"", "  ", "1+", "1+2", "i2", "1 + 2i", "1+2j", "1+2ii", "2ei", "1+-2i", "abc", "1,5i",
+                             "1+2i3", "1e999i", "1+2i 3"}) {
+        EXPECT_FALSE(cmlib::parse_complex(text).has_value()) << '"' << text << '"';
+    }
+}
+
+TEST(FormatComplex, WritesBothPartsAndReadsBack) {
+    EXPECT_EQ(cmlib::format_complex({3, 4}), "3+4i");
+    EXPECT_EQ(cmlib::format_complex({-0.5, -2}), "-0.5-2i");
+    EXPECT_EQ(cmlib::format_complex({0, kNaN}), "0+nani");
+    EXPECT_EQ(cmlib::format_complex_short({1.0 / 3.0, 1}), "0.333333+1i");
+    EXPECT_EQ(cmlib::format_complex_exponent({3, -4}), "3.00000e+00-4.00000e+00i");
+    for (const std::complex<double> z : {std::complex<double>(0.1, -1.0 / 3.0), std::complex<double>(-kInf, 1e-320),
+                                         std::complex<double>(-0.0, -0.0), std::complex<double>(kNaN, -kInf)}) {
+        const auto back = cmlib::parse_complex(cmlib::format_complex(z));
+        ASSERT_TRUE(back.has_value()) << cmlib::format_complex(z);
+        EXPECT_TRUE(same_double(back->real(), z.real()) && same_double(back->imag(), z.imag()))
+            << cmlib::format_complex(z);
+    }
+    EXPECT_TRUE(cmlib::parse_complex(cmlib::format_complex_exponent({1.0 / 3.0, 7})).has_value());
+}
+
+TEST(ComplexMatrixText, ReadsWritesAndReadsBack) {
+    const Eigen::MatrixXcd m = cmlib::read_complex_matrix("1+2i  -3i\r\n4\t5-0.5i\r");
+    ASSERT_EQ(m.rows(), 2);
+    ASSERT_EQ(m.cols(), 2);
+    EXPECT_EQ(m(0, 1), std::complex<double>(0, -3));
+    EXPECT_EQ(m(1, 1), std::complex<double>(5, -0.5));
+
+    const std::string text = cmlib::write_complex_matrix(m);
+    EXPECT_EQ(text, "1+2i  0-3i\r4+0i  5-0.5i\r");
+    EXPECT_EQ(cmlib::read_complex_matrix(text), m);
+    EXPECT_EQ(cmlib::write_complex_matrix_short(m), "1+2i 0-3i\r4+0i 5-0.5i\r");
+
+    for (const char *bad : {"1+2i 3\r4\r", "1+2i x\r", "1 + 2i\r", "1\r\r2\r"}) {
+        EXPECT_EQ(cmlib::read_complex_matrix(bad).size(), 0) << bad;
+    }
+}
+
+TEST(ComplexList, ReadsValuesAcrossLines) {
+    const auto list = cmlib::read_complex_list("1  2i\r\n3-4i\r\r");
+    ASSERT_TRUE(list.has_value());
+    EXPECT_EQ(*list, (std::vector<std::complex<double>>{{1, 0}, {0, 2}, {3, -4}}));
+    EXPECT_EQ(cmlib::read_complex_list("")->size(), 0u);
+    EXPECT_FALSE(cmlib::read_complex_list("1 2 x").has_value());
+}
+
+} // namespace

@@ -1,0 +1,573 @@
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "test_host.h"
+
+namespace {
+
+using testhost::Host;
+using testhost::make;
+using testhost::Object;
+
+Host &host() { return Host::instance(); }
+
+// Every entry in table order, as the program declares them.
+const char *const kDeclarations[] = {
+    "NumRows(theMatrix As Matrix) As Integer",
+    "NumColumns(theMatrix As Matrix) As Integer",
+    "Complex.__init",
+    "Complex.__exit",
+    "Complex.Real() as double",
+    "Complex.Imag() as double",
+    "Complex.Str() as String",
+    "Complex.Str2() as String",
+    "Complex.Str2EE() as String",
+    "Complex.Constructor()",
+    "Complex.Constructor(xRe as double, xIm as double)",
+    "Complex.Constructor(x as double)",
+    "Complex.Constructor(inputString As String)",
+    "Complex.Operator_Negate() As Complex",
+    "Complex.Operator_Add(y As Complex) As Complex",
+    "Complex.Operator_Add(yRe As Double) As Complex",
+    "Complex.Operator_AddRight(yRe As Double) As Complex",
+    "Complex.Operator_Subtract(y As Complex) As Complex",
+    "Complex.Operator_Subtract(yRe As Double) As Complex",
+    "Complex.Operator_SubtractRight(yRe As Double) As Complex",
+    "Complex.Operator_Multiply(y As Complex) As Complex",
+    "Complex.Operator_Multiply(yRe As Double) As Complex",
+    "Complex.Operator_MultiplyRight(yRe As Double) As Complex",
+    "Complex.Operator_Divide(y As Complex) As Complex",
+    "Complex.Operator_Divide(yRe As Double) As Complex",
+    "Complex.Operator_DivideRight(yRe As Double) As Complex",
+    "Complex.Operator_Compare(x As Complex) As Integer",
+    "Matrix.__init",
+    "Matrix.__exit",
+    "Matrix.Constructor()",
+    "Matrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer)",
+    "Matrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer, matrixString As String)",
+    "Matrix.Str() As String",
+    "Matrix.Str2() As String",
+    "Matrix.Element(rowIndex As Integer, columnIndex As Integer) As Double",
+    "Matrix.Operator_Negate() As Matrix",
+    "Matrix.Operator_Add(x As Matrix) As Matrix",
+    "Matrix.Operator_Add(x As Double) As Matrix",
+    "Matrix.Operator_AddRight(x As Double) As Matrix",
+    "Matrix.Operator_Add(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_AddRight(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_Subtract(x As Matrix) As Matrix",
+    "Matrix.Operator_Subtract(x As Double) As Matrix",
+    "Matrix.Operator_SubtractRight(x As Double) As Matrix",
+    "Matrix.Operator_Subtract(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_SubtractRight(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_Multiply(x As Matrix) As Matrix",
+    "Matrix.Operator_Multiply(x As Double) As Matrix",
+    "Matrix.Operator_MultiplyRight(x As Double) As Matrix",
+    "Matrix.Operator_Multiply(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_MultiplyRight(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_Divide(x As Double) As Matrix",
+    "Matrix.Operator_DivideRight(x As Double) As Matrix",
+    "Matrix.Operator_Divide(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_DivideRight(x As Complex) As ComplexMatrix",
+    "Matrix.Operator_Divide(x As Matrix) As Matrix",
+    "Matrix.Operator_Compare(x As Matrix) As Integer",
+    "Matrix.Operator_Compare(x As ComplexMatrix) As Integer",
+    "Matrix.NumRows() As Integer",
+    "Matrix.NumColumns() As Integer",
+    "ComplexMatrix.__init",
+    "ComplexMatrix.__exit",
+    "ComplexMatrix.Constructor()",
+    "ComplexMatrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer)",
+    "ComplexMatrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer,  ComplexMatrixString As String)",
+    "ComplexMatrix.Str() As String",
+    "ComplexMatrix.Str2() As String",
+    "ComplexMatrix.Real() as Matrix",
+    "ComplexMatrix.Imag() as Matrix",
+    "ComplexMatrix.Element(rowIndex As Integer, columnIndex As Integer) As Complex",
+    "ComplexMatrix.Operator_Negate() As ComplexMatrix",
+    "ComplexMatrix.Operator_Add(x As ComplexMatrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Add(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_AddRight(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Add(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_AddRight(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_Add(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_AddRight(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_Subtract(x As ComplexMatrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Subtract(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_SubtractRight(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Subtract(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_SubtractRight(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_Subtract(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_SubtractRight(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_Multiply(x As ComplexMatrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Multiply(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_MultiplyRight(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Multiply(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_MultiplyRight(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_Multiply(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_MultiplyRight(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_Divide(x As ComplexMatrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Divide(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_DivideRight(x As Matrix) As ComplexMatrix",
+    "ComplexMatrix.Operator_Divide(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_DivideRight(x As Complex) As ComplexMatrix",
+    "ComplexMatrix.Operator_Divide(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_DivideRight(x As Double) As ComplexMatrix",
+    "ComplexMatrix.Operator_Compare(x As ComplexMatrix) As Integer",
+    "ComplexMatrix.Operator_Compare(x As Matrix) As Integer",
+    "ComplexMatrix.NumRows() As Integer",
+    "ComplexMatrix.NumColumns() As Integer",
+    "Polynomial.__init",
+    "Polynomial.__exit",
+    "Polynomial.Constructor()",
+    "Polynomial.Constructor(n As Integer, inputString As String)",
+    "Polynomial.Str() as String",
+    "Polynomial.Coeff(Index As Integer) as Complex",
+    "Polynomial.SetCoeff(Index As Integer, x As Complex)",
+    "Polynomial.SetCoeff(Index As Integer, xRe As Double, xIm As Double)",
+};
+
+constexpr const char *kMatrixFromText =
+    "Matrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer, matrixString As String)";
+constexpr const char *kComplexMatrixFromText = "ComplexMatrix.Constructor(numberOfRows As Integer, numberOfColumns As "
+                                               "Integer,  ComplexMatrixString As String)";
+
+// Each test starts and ends with no exception pending and every object gone.
+class Library : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host().take_raised();
+        objects_before_ = host().live_objects();
+        exits_before_ = host().exits_that_left_data();
+    }
+    void TearDown() override {
+        const auto raised = host().take_raised();
+        EXPECT_FALSE(raised.has_value()) << "unexpected " << raised->class_name << ": " << raised->message;
+        EXPECT_EQ(host().live_objects(), objects_before_);
+        EXPECT_EQ(host().exits_that_left_data(), exits_before_) << "an __exit left its contents in place";
+        host().reset_strings();
+    }
+
+    // The library raised an exception of this class, with a message.
+    static void expect_raised(const std::string &class_name) {
+        const auto raised = host().take_raised();
+        ASSERT_TRUE(raised.has_value()) << "nothing raised, expected " << class_name;
+        EXPECT_EQ(raised->class_name, class_name) << raised->message;
+        EXPECT_FALSE(raised->message.empty());
+    }
+
+    static void expect_nothing_raised() {
+        const auto raised = host().take_raised();
+        EXPECT_FALSE(raised.has_value()) << raised->class_name << ": " << raised->message;
+    }
+
+    static Object matrix(const std::string &text) {
+        Object m = make("Matrix");
+        host().call<void>(kMatrixFromText, m.get(), int64_t{2}, int64_t{2}, host().string(text));
+        return m;
+    }
+    static Object complex_matrix(const std::string &text) {
+        Object m = make("ComplexMatrix");
+        host().call<void>(kComplexMatrixFromText, m.get(), int64_t{2}, int64_t{2}, host().string(text));
+        return m;
+    }
+    static Object complex(double re, double im) {
+        Object z = make("Complex");
+        host().call<void>("Complex.Constructor(xRe as double, xIm as double)", z.get(), re, im);
+        return z;
+    }
+
+    static std::string str(const Object &object, const std::string &declaration) {
+        return Host::text(host().call<cm_string *>(declaration, object.get()));
+    }
+    static std::string matrix_str(const Object &m) { return str(m, "Matrix.Str() As String"); }
+    static std::string complex_str(const Object &z) { return str(z, "Complex.Str() as String"); }
+    static std::string complex_matrix_str(const Object &m) { return str(m, "ComplexMatrix.Str() As String"); }
+
+    static int64_t rows(const Object &m) { return host().call<int64_t>(kDeclarations[0], m.get()); }
+    static int64_t columns(const Object &m) { return host().call<int64_t>(kDeclarations[1], m.get()); }
+
+    static Object binary(const std::string &declaration, const Object &self, const Object &x) {
+        return Object(host().call<cm_object *>(declaration, self.get(), x.get()));
+    }
+    static Object with_double(const std::string &declaration, const Object &self, double x) {
+        return Object(host().call<cm_object *>(declaration, self.get(), x));
+    }
+    static int64_t compare(const std::string &declaration, const Object &self, const Object &x) {
+        return host().call<int64_t>(declaration, self.get(), x.get());
+    }
+
+private:
+    int objects_before_ = 0;
+    int exits_before_ = 0;
+};
+
+TEST_F(Library, AnswersWithEveryEntryByItsDeclaration) {
+    ASSERT_EQ(host().entry_count(), std::size(kDeclarations));
+    std::set<std::string> seen;
+    for (std::size_t k = 0; k < host().entry_count(); ++k) {
+        const cm_entry &entry = host().entries()[k];
+        EXPECT_STREQ(entry.declaration, kDeclarations[k]) << "entry " << k;
+        EXPECT_NE(entry.function, nullptr) << entry.declaration;
+        seen.insert(entry.declaration);
+    }
+    EXPECT_EQ(seen.size(), 111u);
+}
+
+TEST_F(Library, RefusesAHostItCannotServe) {
+    const cm_entry *entries = nullptr;
+    std::size_t count = 0;
+    char error[128];
+    const auto refused = [&](const cm_host_api *api) {
+        error[0] = '\0';
+        const int status = host().plugin_entry()(api, &entries, &count, error, sizeof error);
+        return status != 0 && error[0] != '\0';
+    };
+    cm_host_api old = host().api();
+    old.version = 0;
+    EXPECT_TRUE(refused(&old));
+    cm_host_api small = host().api();
+    small.size = sizeof(cm_host_api) - sizeof(void *);
+    EXPECT_TRUE(refused(&small));
+    cm_host_api missing = host().api();
+    missing.raise = nullptr;
+    EXPECT_TRUE(refused(&missing));
+    EXPECT_TRUE(refused(nullptr));
+    EXPECT_NE(host().plugin_entry()(&host().api(), nullptr, &count, nullptr, 0), 0);
+
+    // A newer host, with a longer table, is served.
+    struct Newer {
+        cm_host_api api;
+        void *later_services[4];
+    } newer{host().api(), {}};
+    newer.api.version = CM_HOST_API_VERSION + 1;
+    newer.api.size = sizeof newer;
+    EXPECT_EQ(host().plugin_entry()(&newer.api, &entries, &count, error, sizeof error), 0);
+    EXPECT_EQ(count, 111u);
+
+    // The refused tables left the accepted host in place.
+    Object product = binary("Matrix.Operator_Multiply(x As Matrix) As Matrix", matrix("2\r"), matrix("3\r"));
+    ASSERT_TRUE(product);
+    EXPECT_EQ(matrix_str(product), "6\r");
+}
+
+TEST_F(Library, MatrixFromTextHasTheShapeOfTheText) {
+    const Object m = matrix("1 2 3\r4 5 6\r");
+    EXPECT_EQ(rows(m), 2);
+    EXPECT_EQ(columns(m), 3);
+    EXPECT_EQ(host().call<int64_t>("Matrix.NumRows() As Integer", m.get()), 2);
+    EXPECT_EQ(host().call<int64_t>("Matrix.NumColumns() As Integer", m.get()), 3);
+    const char *element = "Matrix.Element(rowIndex As Integer, columnIndex As Integer) As Double";
+    EXPECT_EQ(host().call<double>(element, m.get(), int64_t{0}, int64_t{0}), 1.0);
+    EXPECT_EQ(host().call<double>(element, m.get(), int64_t{1}, int64_t{2}), 6.0);
+    EXPECT_EQ(matrix_str(m), "1  2  3\r4  5  6\r");
+    EXPECT_EQ(str(m, "Matrix.Str2() As String"), "1 2 3\r4 5 6\r");
+
+    // Unreadable text raises nothing: the matrix is 0 x 0 whatever the counts.
+    const Object bad = matrix("1 2\r3\r");
+    expect_nothing_raised();
+    EXPECT_EQ(rows(bad), 0);
+    EXPECT_EQ(columns(bad), 0);
+    EXPECT_EQ(matrix_str(bad), "");
+}
+
+TEST_F(Library, MatrixConstructorsWithoutText) {
+    Object m = make("Matrix");
+    host().call<void>("Matrix.Constructor()", m.get());
+    EXPECT_EQ(rows(m), 0);
+    host().call<void>("Matrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer)", m.get(), int64_t{2},
+                      int64_t{3});
+    EXPECT_EQ(rows(m), 2);
+    EXPECT_EQ(columns(m), 3);
+    EXPECT_EQ(matrix_str(m), "0  0  0\r0  0  0\r");
+}
+
+TEST_F(Library, MatrixProductIsANewObjectAndLeavesTheFactors) {
+    const Object d = matrix("2 0\r0 3\r");
+    const Object m = matrix("1 0.5\r0.5 1\r");
+    const Object t = binary("Matrix.Operator_Multiply(x As Matrix) As Matrix", d, m);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t.class_name(), "Matrix");
+    EXPECT_NE(t.get(), d.get());
+    EXPECT_EQ(matrix_str(t), "2    1\r1.5  3\r");
+    const Object v = binary("Matrix.Operator_Multiply(x As Matrix) As Matrix", t, d);
+    EXPECT_EQ(matrix_str(v), "4  3\r3  9\r");
+    EXPECT_EQ(matrix_str(d), "2  0\r0  3\r");
+    EXPECT_EQ(matrix_str(m), "1    0.5\r0.5  1\r");
+}
+
+TEST_F(Library, MatrixArithmetic) {
+    const Object a = matrix("4 7\r2 6\r");
+    EXPECT_EQ(matrix_str(with_double("Matrix.Operator_Add(x As Double) As Matrix", a, 1)), "5  8\r3  7\r");
+    EXPECT_EQ(matrix_str(with_double("Matrix.Operator_SubtractRight(x As Double) As Matrix", a, 10)), "6  3\r8  4\r");
+    EXPECT_EQ(matrix_str(with_double("Matrix.Operator_Divide(x As Double) As Matrix", a, 2)), "2  3.5\r1  3\r");
+    EXPECT_EQ(matrix_str(Object(host().call<cm_object *>("Matrix.Operator_Negate() As Matrix", a.get()))),
+              "-4  -7\r-2  -6\r");
+    EXPECT_EQ(matrix_str(binary("Matrix.Operator_Subtract(x As Matrix) As Matrix", a, a)), "0  0\r0  0\r");
+
+    // Dividing by a matrix multiplies by its inverse: A / A is the identity,
+    // 10 / A is ten times the inverse (1/10 of 6 -7 / -2 4 here).
+    const Object identity = binary("Matrix.Operator_Divide(x As Matrix) As Matrix", a, a);
+    const Object expected_identity = matrix("1 0\r0 1\r");
+    const Object difference = binary("Matrix.Operator_Subtract(x As Matrix) As Matrix", identity, expected_identity);
+    const char *element = "Matrix.Element(rowIndex As Integer, columnIndex As Integer) As Double";
+    for (int64_t r = 0; r < 2; ++r) {
+        for (int64_t c = 0; c < 2; ++c)
+            EXPECT_NEAR(host().call<double>(element, difference.get(), r, c), 0, 1e-15);
+    }
+    const Object ten_over = with_double("Matrix.Operator_DivideRight(x As Double) As Matrix", a, 10);
+    EXPECT_NEAR(host().call<double>(element, ten_over.get(), int64_t{0}, int64_t{1}), -7.0, 1e-14);
+    EXPECT_NEAR(host().call<double>(element, ten_over.get(), int64_t{1}, int64_t{1}), 4.0, 1e-14);
+}
+
+TEST_F(Library, MatrixWithAComplexOperandIsAComplexMatrix) {
+    const Object a = matrix("1 2\r3 4\r");
+    const Object i = complex(0, 1);
+    const Object sum = binary("Matrix.Operator_Add(x As Complex) As ComplexMatrix", a, i);
+    ASSERT_TRUE(sum);
+    EXPECT_EQ(sum.class_name(), "ComplexMatrix");
+    EXPECT_EQ(complex_matrix_str(sum), "1+1i  2+1i\r3+1i  4+1i\r");
+    EXPECT_EQ(complex_matrix_str(binary("Matrix.Operator_SubtractRight(x As Complex) As ComplexMatrix", a, i)),
+              "-1+1i  -2+1i\r-3+1i  -4+1i\r");
+    EXPECT_EQ(complex_matrix_str(binary("Matrix.Operator_Multiply(x As Complex) As ComplexMatrix", a, i)),
+              "0+1i  0+2i\r0+3i  0+4i\r");
+    EXPECT_EQ(complex_matrix_str(binary("Matrix.Operator_Divide(x As Complex) As ComplexMatrix", a, i)),
+              "0-1i  0-2i\r0-3i  0-4i\r");
+}
+
+struct ErrorCase {
+    const char *name;
+    std::function<bool(void)> call; // true when the entry returned its zero result
+    const char *raised;
+};
+
+TEST_F(Library, RaisesTheLibraryErrors) {
+    const Object square = matrix("1 2\r3 4\r");
+    const Object wide = matrix("1 2 3\r4 5 6\r");
+    const Object singular = matrix("1 2\r2 4\r");
+    const Object zero = complex(0, 0);
+    const char *element = "Matrix.Element(rowIndex As Integer, columnIndex As Integer) As Double";
+    const char *sized = "Matrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer)";
+    const auto no_result = [](const std::string &declaration, const Object &self, const Object &x) {
+        return !binary(declaration, self, x);
+    };
+    const ErrorCase cases[] = {
+        {"ElementPastTheEnd", [&] { return host().call<double>(element, square.get(), int64_t{2}, int64_t{0}) == 0.0; },
+         "BadEntryNumberException"},
+        {"ElementNegative", [&] { return host().call<double>(element, square.get(), int64_t{0}, int64_t{-1}) == 0.0; },
+         "BadEntryNumberException"},
+        {"ProductOfMismatchedShapes",
+         [&] { return no_result("Matrix.Operator_Multiply(x As Matrix) As Matrix", wide, wide); }, "RowColumnMismatch"},
+        {"SumOfMismatchedShapes", [&] { return no_result("Matrix.Operator_Add(x As Matrix) As Matrix", square, wide); },
+         "RowColumnMismatch"},
+        {"DifferenceOfMismatchedShapes",
+         [&] { return no_result("Matrix.Operator_Subtract(x As Matrix) As Matrix", wide, square); },
+         "RowColumnMismatch"},
+        {"DivideByZeroDouble",
+         [&] { return !with_double("Matrix.Operator_Divide(x As Double) As Matrix", square, 0.0); },
+         "DivideByZeroException"},
+        {"DivideByZeroComplex",
+         [&] { return no_result("Matrix.Operator_Divide(x As Complex) As ComplexMatrix", square, zero); },
+         "DivideByZeroException"},
+        {"DivideBySingular",
+         [&] { return no_result("Matrix.Operator_Divide(x As Matrix) As Matrix", square, singular); },
+         "DivideByZeroException"},
+        {"DivideByNonSquare", [&] { return no_result("Matrix.Operator_Divide(x As Matrix) As Matrix", square, wide); },
+         "RowColumnMismatch"},
+        {"DoubleOverSingular",
+         [&] { return !with_double("Matrix.Operator_DivideRight(x As Double) As Matrix", singular, 1.0); },
+         "DivideByZeroException"},
+        {"NegativeCount",
+         [&] {
+             Object m = make("Matrix");
+             host().call<void>(sized, m.get(), int64_t{-1}, int64_t{2});
+             return rows(m) == 0;
+         },
+         "BadArgumentException"},
+        {"CountsTooLarge",
+         [&] {
+             Object m = make("Matrix");
+             host().call<void>(sized, m.get(), std::numeric_limits<int64_t>::max(), int64_t{2});
+             return rows(m) == 0;
+         },
+         "OverflowOrUnderflowException"},
+        {"NilOperand", [&] { return no_result("Matrix.Operator_Multiply(x As Matrix) As Matrix", square, Object()); },
+         "BadArgumentException"},
+        {"OperandOfAnotherClass",
+         [&] { return no_result("Matrix.Operator_Multiply(x As Matrix) As Matrix", square, zero); },
+         "BadArgumentException"},
+    };
+    for (const ErrorCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(c.call());
+        expect_raised(c.raised);
+    }
+}
+
+TEST_F(Library, CompareIsZeroOnlyForEqualMatrices) {
+    const char *compare_m = "Matrix.Operator_Compare(x As Matrix) As Integer";
+    const Object a = matrix("1 2\r3 4\r");
+    EXPECT_EQ(compare(compare_m, a, matrix("1 2\r3 4\r")), 0);
+    EXPECT_EQ(compare(compare_m, matrix("nan 0\r"), matrix("NaN -0\r")), 0);
+    // Unequal pairs: one way -1, the other 1 (by shape first, then values row by row).
+    const Object others[] = {matrix("1 2\r3 5\r"), matrix("1 2 3\r4 5 6\r"), matrix("1 2\r"), matrix("0 9\r9 9\r"),
+                             matrix("1 2\r3 nan\r")};
+    for (const Object &b : others) {
+        const int64_t ab = compare(compare_m, a, b);
+        EXPECT_TRUE(ab == -1 || ab == 1) << matrix_str(b);
+        EXPECT_EQ(compare(compare_m, b, a), -ab) << matrix_str(b);
+    }
+    EXPECT_EQ(compare(compare_m, a, matrix("1 2\r3 5\r")), -1);
+    EXPECT_EQ(compare(compare_m, a, Object()), 1);
+    expect_nothing_raised();
+
+    EXPECT_EQ(compare("Matrix.Operator_Compare(x As ComplexMatrix) As Integer", a, complex_matrix("1 2-0i\r3 4\r")), 0);
+    EXPECT_EQ(compare("ComplexMatrix.Operator_Compare(x As Matrix) As Integer", complex_matrix("1 2\r3 4+1i\r"), a), 1);
+}
+
+TEST_F(Library, ComplexNumbers) {
+    Object z = make("Complex");
+    host().call<void>("Complex.Constructor(inputString As String)", z.get(), host().string(" 1e-3-4i\r"));
+    EXPECT_EQ(host().call<double>("Complex.Real() as double", z.get()), 0.001);
+    EXPECT_EQ(host().call<double>("Complex.Imag() as double", z.get()), -4.0);
+    EXPECT_EQ(complex_str(z), "0.001-4i");
+    EXPECT_EQ(str(z, "Complex.Str2EE() as String"), "1.00000e-03-4.00000e+00i");
+
+    host().call<void>("Complex.Constructor(inputString As String)", z.get(), host().string("3 + 4i"));
+    expect_raised("BadArgumentException");
+    host().call<void>("Complex.Constructor(x as double)", z.get(), 2.5);
+    EXPECT_EQ(complex_str(z), "2.5+0i");
+    host().call<void>("Complex.Constructor()", z.get());
+    EXPECT_EQ(complex_str(z), "0+0i");
+
+    const Object a = complex(1, 2);
+    const Object b = complex(3, -1);
+    EXPECT_EQ(complex_str(binary("Complex.Operator_Multiply(y As Complex) As Complex", a, b)), "5+5i");
+    const Object quotient = binary("Complex.Operator_Divide(y As Complex) As Complex",
+                                   binary("Complex.Operator_Multiply(y As Complex) As Complex", a, b), b);
+    EXPECT_NEAR(host().call<double>("Complex.Real() as double", quotient.get()), 1.0, 1e-15);
+    EXPECT_NEAR(host().call<double>("Complex.Imag() as double", quotient.get()), 2.0, 1e-15);
+    EXPECT_EQ(complex_str(with_double("Complex.Operator_SubtractRight(yRe As Double) As Complex", a, 1)), "0-2i");
+    EXPECT_EQ(complex_str(with_double("Complex.Operator_DivideRight(yRe As Double) As Complex", a, 5)), "1-2i");
+    EXPECT_EQ(str(a, "Complex.Str2() as String"), "1+2i");
+
+    EXPECT_FALSE(binary("Complex.Operator_Divide(y As Complex) As Complex", a, complex(0, 0)));
+    expect_raised("DivideByZeroException");
+    EXPECT_FALSE(with_double("Complex.Operator_Divide(yRe As Double) As Complex", a, 0.0));
+    expect_raised("DivideByZeroException");
+    EXPECT_FALSE(with_double("Complex.Operator_DivideRight(yRe As Double) As Complex", complex(0, 0), 1.0));
+    expect_raised("DivideByZeroException");
+
+    const char *compare_z = "Complex.Operator_Compare(x As Complex) As Integer";
+    EXPECT_EQ(compare(compare_z, a, complex(1, 2)), 0);
+    EXPECT_EQ(compare(compare_z, a, b), -1);
+    EXPECT_EQ(compare(compare_z, b, a), 1);
+    EXPECT_EQ(compare(compare_z, a, complex(1, 3)), -1);
+}
+
+TEST_F(Library, ComplexMatrixPartsAndElementsAreNewObjects) {
+    const Object m = complex_matrix("1+2i  -3i\r4\t5-0.5i\r");
+    EXPECT_EQ(host().call<int64_t>("ComplexMatrix.NumRows() As Integer", m.get()), 2);
+    EXPECT_EQ(host().call<int64_t>("ComplexMatrix.NumColumns() As Integer", m.get()), 2);
+    EXPECT_EQ(complex_matrix_str(m), "1+2i  0-3i\r4+0i  5-0.5i\r");
+
+    const Object re(host().call<cm_object *>("ComplexMatrix.Real() as Matrix", m.get()));
+    const Object im(host().call<cm_object *>("ComplexMatrix.Imag() as Matrix", m.get()));
+    ASSERT_TRUE(re && im);
+    EXPECT_EQ(re.class_name(), "Matrix");
+    EXPECT_EQ(matrix_str(re), "1  0\r4  5\r");
+    EXPECT_EQ(matrix_str(im), "2  -3\r0  -0.5\r");
+
+    const char *element = "ComplexMatrix.Element(rowIndex As Integer, columnIndex As Integer) As Complex";
+    const Object e(host().call<cm_object *>(element, m.get(), int64_t{1}, int64_t{1}));
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e.class_name(), "Complex");
+    EXPECT_EQ(complex_str(e), "5-0.5i");
+    EXPECT_EQ(host().call<cm_object *>(element, m.get(), int64_t{0}, int64_t{2}), nullptr);
+    expect_raised("BadEntryNumberException");
+
+    const Object bad = complex_matrix("1+2i 3\r4\r");
+    expect_nothing_raised();
+    EXPECT_EQ(host().call<int64_t>("ComplexMatrix.NumRows() As Integer", bad.get()), 0);
+}
+
+TEST_F(Library, ComplexMatrixArithmetic) {
+    const Object m = complex_matrix("1+1i 0\r0 2\r");
+    const Object r = matrix("1 2\r3 4\r");
+    EXPECT_EQ(complex_matrix_str(binary("ComplexMatrix.Operator_Multiply(x As Matrix) As ComplexMatrix", m, r)),
+              "1+1i  2+2i\r6+0i  8+0i\r");
+    EXPECT_EQ(complex_matrix_str(binary("ComplexMatrix.Operator_MultiplyRight(x As Matrix) As ComplexMatrix", m, r)),
+              "1+1i  4+0i\r3+3i  8+0i\r");
+    EXPECT_EQ(complex_matrix_str(binary("ComplexMatrix.Operator_SubtractRight(x As Matrix) As ComplexMatrix", m, r)),
+              "0-1i  2+0i\r3+0i  2+0i\r");
+    EXPECT_EQ(complex_matrix_str(with_double("ComplexMatrix.Operator_Add(x As Double) As ComplexMatrix", m, 1)),
+              "2+1i  1+0i\r1+0i  3+0i\r");
+    // Dividing by a matrix multiplies by its inverse.
+    EXPECT_EQ(complex_matrix_str(binary("ComplexMatrix.Operator_Divide(x As ComplexMatrix) As ComplexMatrix", m, m)),
+              "1+0i  0+0i\r0+0i  1+0i\r");
+    EXPECT_EQ(complex_matrix_str(with_double("ComplexMatrix.Operator_DivideRight(x As Double) As ComplexMatrix", m, 2)),
+              "1-1i  0+0i\r0+0i  1+0i\r");
+    EXPECT_EQ(complex_matrix_str(
+                  Object(host().call<cm_object *>("ComplexMatrix.Operator_Negate() As ComplexMatrix", m.get()))),
+              "-1-1i  -0-0i\r-0-0i  -2-0i\r");
+
+    EXPECT_FALSE(binary("ComplexMatrix.Operator_Add(x As Matrix) As ComplexMatrix", m, matrix("1 2 3\r")));
+    expect_raised("RowColumnMismatch");
+    EXPECT_FALSE(binary("ComplexMatrix.Operator_Divide(x As Matrix) As ComplexMatrix", m, matrix("1 1\r1 1\r")));
+    expect_raised("DivideByZeroException");
+    EXPECT_FALSE(with_double("ComplexMatrix.Operator_Divide(x As Double) As ComplexMatrix", m, 0.0));
+    expect_raised("DivideByZeroException");
+}
+
+TEST_F(Library, Polynomial) {
+    Object p = make("Polynomial");
+    const char *from_text = "Polynomial.Constructor(n As Integer, inputString As String)";
+    host().call<void>(from_text, p.get(), int64_t{3}, host().string("1  2i\r3-4i\r"));
+    EXPECT_EQ(str(p, "Polynomial.Str() as String"), "(1+0i) + (0+2i)x + (3-4i)x^2");
+    const char *coeff = "Polynomial.Coeff(Index As Integer) as Complex";
+    const Object c2(host().call<cm_object *>(coeff, p.get(), int64_t{2}));
+    ASSERT_TRUE(c2);
+    EXPECT_EQ(complex_str(c2), "3-4i");
+
+    host().call<void>("Polynomial.SetCoeff(Index As Integer, x As Complex)", p.get(), int64_t{0}, complex(7, 1).get());
+    host().call<void>("Polynomial.SetCoeff(Index As Integer, xRe As Double, xIm As Double)", p.get(), int64_t{1}, -1.0,
+                      0.0);
+    EXPECT_EQ(str(p, "Polynomial.Str() as String"), "(7+1i) + (-1+0i)x + (3-4i)x^2");
+
+    EXPECT_EQ(host().call<cm_object *>(coeff, p.get(), int64_t{3}), nullptr);
+    expect_raised("BadEntryNumberException");
+    host().call<void>("Polynomial.SetCoeff(Index As Integer, xRe As Double, xIm As Double)", p.get(), int64_t{-1}, 1.0,
+                      1.0);
+    expect_raised("BadEntryNumberException");
+    host().call<void>(from_text, p.get(), int64_t{2}, host().string("1 2 3"));
+    expect_raised("BadArgumentException");
+    host().call<void>(from_text, p.get(), int64_t{1}, host().string("x"));
+    expect_raised("BadArgumentException");
+    EXPECT_EQ(str(p, "Polynomial.Str() as String"), "(7+1i) + (-1+0i)x + (3-4i)x^2");
+
+    host().call<void>("Polynomial.Constructor()", p.get());
+    EXPECT_EQ(str(p, "Polynomial.Str() as String"), "(0+0i)");
+}
+
+TEST_F(Library, ExitHookFreesContentsOnceAndToleratesNone) {
+    for (const char *name : {"Matrix", "Complex", "ComplexMatrix", "Polynomial"}) {
+        Object object = make(name);
+        ASSERT_TRUE(object) << name;
+        EXPECT_NE(host().api().get_data(object.get()), nullptr) << name;
+        // Freed early; the release runs __exit once more on no contents.
+        host().call<void>(std::string(name) + ".__exit", object.get());
+        EXPECT_EQ(host().api().get_data(object.get()), nullptr) << name;
+    }
+    // A member called on an object without contents raises instead of crashing.
+    Object m = make("Matrix");
+    host().call<void>("Matrix.__exit", m.get());
+    EXPECT_EQ(rows(m), 0);
+    expect_raised("RuntimeException");
+}
+
+} // namespace
