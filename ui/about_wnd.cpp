@@ -1,0 +1,115 @@
+#include "ui/about_wnd.h"
+
+#include "convert/control_wnd.h"
+#include "framework/app_runtime.h"
+#include "framework/exceptions.h"
+#include "framework/properties.h"
+#include "ui/about_wnd_lists.h"
+#include "ui/implicit_windows.h"
+
+namespace {
+
+// The class's own operations, in class-table order after Window's, with
+// their signature texts.
+struct Operation {
+    const char *name;
+    const char *signature;
+    bool hidden;
+};
+
+const Operation kOwnOperations[] = {
+    {"Layout", "(  )", false},
+    {"CreateControls", "(  )", false},
+    {"_CreateControls0", "(  )", true},
+    {"StaticText2", "(  ) as Label", false},
+    {"Canvas1", "(  ) as Canvas", false},
+    {"Canvas3", "(  ) as Canvas", false},
+    {"Timer1", "(  ) as Timer", false},
+    {"Timer1_Action", "( Timer )", false},
+    {"Event_MouseDown", "( Integer, Integer ) as Boolean", false},
+    {"Event_KeyDown", "( String ) as Boolean", false},
+};
+
+void BuildAboutWnd(fw::ClassRecord &r) {
+    const fw::ClassRecord &base = fw::Window::ClassRecordOf();
+    r.base = &base;
+    r.allocate = fw::Allocator<AboutWnd>();
+    r.classTable = base.classTable;
+    r.methods = base.methods;
+    for (const Operation &op : kOwnOperations) {
+        std::vector<std::string> attributes;
+        if (op.hidden) attributes.emplace_back("Hidden");
+        r.methods.push_back({op.name, op.signature, static_cast<int>(r.classTable.size()), std::move(attributes)});
+        r.classTable.emplace_back(op.name);
+    }
+    // Asked by the runtime, outside the class table.
+    r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});
+    r.events = {
+        {"Layout", "Layout"},
+        {"CreateControls", "CreateControls"},
+        {"MouseDown", "Event_MouseDown"},
+        {"KeyDown", "Event_KeyDown"},
+    };
+}
+
+void BuildAboutWndTimer1(fw::ClassRecord &r) {
+    const fw::ClassRecord &base = fw::Timer::ClassRecordOf();
+    r.base = &base;
+    r.allocate = fw::Allocator<AboutWnd_Timer1>();
+    r.classTable = base.classTable;
+    r.methods = base.methods;
+}
+
+// Hide the about window, then show the conversion window (made now if it
+// does not exist yet).
+void HandOver() {
+    implicit::AboutWnd()->Hide();
+    implicit::ControlWnd()->Show();
+}
+
+template <class C> fw::Ref<C> FindControl(const fw::Window &window, std::string_view name) {
+    return fw::Ref<C>(fw::CheckCast<C>(window._ControlByName(name).get()));
+}
+
+} // namespace
+
+const fw::ClassRecord &AboutWnd_Timer1::ClassRecordOf() {
+    static const fw::ClassRecord &r = fw::ClassRegistry::Instance().LookUp("AboutWnd_Timer1", BuildAboutWndTimer1);
+    return r;
+}
+
+const fw::ClassRecord &AboutWnd::ClassRecordOf() {
+    static const fw::ClassRecord &r = fw::ClassRegistry::Instance().LookUp("AboutWnd.AboutWnd", BuildAboutWnd);
+    return r;
+}
+
+bool AboutWnd::IsEventImplemented(const fw::String &eventName) {
+    return fw::_RuntimeIsEventHandled(*this, "AboutWnd.AboutWnd", eventName, true);
+}
+
+void AboutWnd::Layout() { fw::_SetProperties(*this, about_lists::Window()); }
+
+void AboutWnd::CreateControls() { _CreateControls0(); }
+
+fw::Ref<fw::Label> AboutWnd::StaticText2() { return FindControl<fw::Label>(*this, "StaticText2"); }
+fw::Ref<fw::Canvas> AboutWnd::Canvas1() { return FindControl<fw::Canvas>(*this, "Canvas1"); }
+fw::Ref<fw::Canvas> AboutWnd::Canvas3() { return FindControl<fw::Canvas>(*this, "Canvas3"); }
+fw::Ref<fw::Timer> AboutWnd::Timer1() { return FindControl<fw::Timer>(*this, "Timer1"); }
+
+void AboutWnd::Timer1_Action(fw::Timer *) { HandOver(); }
+
+bool AboutWnd::Event_MouseDown(int64_t, int64_t) {
+    HandOver();
+    return false;
+}
+
+bool AboutWnd::Event_KeyDown(const fw::String &) {
+    HandOver();
+    return false;
+}
+
+namespace implicit {
+
+fw::Ref<::AboutWnd> AboutWnd() { return fw::ImplicitWindow<::AboutWnd>(); }
+
+} // namespace implicit

@@ -1,0 +1,149 @@
+#include "ui/help_wnd.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "convert/control_wnd.h"
+#include "framework/app_runtime.h"
+#include "framework/exceptions.h"
+#include "framework/properties.h"
+#include "ui/help_wnd_lists.h"
+#include "ui/implicit_windows.h"
+#include "ui/menu_bar1.h"
+
+namespace {
+
+// The class's own operations, in class-table order after Window's, with
+// their signature texts.
+struct Operation {
+    const char *name;
+    const char *signature;
+    bool hidden;
+};
+
+const Operation kOwnOperations[] = {
+    {"Layout", "(  )", false},
+    {"CreateControls", "(  )", false},
+    {"_CreateControls0", "(  )", true},
+    {"EditField1", "(  ) as TextArea", false},
+    {"EditField1_Open", "( TextArea )", false},
+    {"InfoMenu", "(  ) as MenuItem", false},
+    {"InfoItem", "(  ) as MenuItem", false},
+    {"ControlItem", "(  ) as MenuItem", false},
+    {"EditMenu", "(  ) as MenuItem", false},
+    {"EditSelectAll", "(  ) as MenuItem", false},
+    {"UntitledMenu0", "(  ) as MenuItem", false},
+    {"EditClear", "(  ) as MenuItem", false},
+    {"EditPaste", "(  ) as MenuItem", false},
+    {"EditCopy", "(  ) as MenuItem", false},
+    {"EditCut", "(  ) as MenuItem", false},
+    {"UntitledMenu1", "(  ) as MenuItem", false},
+    {"EditUndo", "(  ) as MenuItem", false},
+    {"FileMenu", "(  ) as MenuItem", false},
+    {"AboutItem", "(  ) as PrefsMenuItem", false},
+    {"FileQuit", "(  ) as QuitMenuItem", false},
+    {"AddMenuHandlers", "( Window )", false},
+    {"_ControlItem_Action", "(  ) as Boolean", false},
+};
+
+void BuildHelpWnd(fw::ClassRecord &r) {
+    const fw::ClassRecord &base = fw::Window::ClassRecordOf();
+    r.base = &base;
+    r.allocate = fw::Allocator<helpWnd>();
+    r.classTable = base.classTable;
+    r.methods = base.methods;
+    for (const Operation &op : kOwnOperations) {
+        std::vector<std::string> attributes;
+        if (op.hidden) attributes.emplace_back("Hidden");
+        r.methods.push_back({op.name, op.signature, static_cast<int>(r.classTable.size()), std::move(attributes)});
+        r.classTable.emplace_back(op.name);
+    }
+    // Asked by the runtime, outside the class table.
+    r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});
+    r.events = {
+        {"Layout", "Layout"},
+        {"CreateControls", "CreateControls"},
+        {"AddMenuHandlers", "AddMenuHandlers"},
+    };
+}
+
+// The item of that name in the window's menu bar, as class I.
+template <class I> fw::Ref<I> MenuBarItem(const fw::Window &window, std::string_view name) {
+    const fw::Ref<fw::MenuBar> &bar = window.MenuBar();
+    if (!bar) fw::RaiseNew<fw::NilObjectException>("The help window has no menu bar");
+    return fw::Ref<I>(fw::CheckCast<I>(bar->_Lookup(name).get()));
+}
+
+// The number of characters (UTF-8 code points) before the first CR, or in
+// the whole text when it has none.
+int64_t FirstLineLength(std::string_view text) {
+    int64_t characters = 0;
+    for (char c : text) {
+        if (c == '\r') break;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    }
+    return characters;
+}
+
+} // namespace
+
+const fw::ClassRecord &helpWnd::ClassRecordOf() {
+    static const fw::ClassRecord &r = fw::ClassRegistry::Instance().LookUp("helpWnd.helpWnd", BuildHelpWnd);
+    return r;
+}
+
+bool helpWnd::IsEventImplemented(const fw::String &eventName) {
+    return fw::_RuntimeIsEventHandled(*this, "helpWnd.helpWnd", eventName, true);
+}
+
+void helpWnd::Layout() {
+    SetMenuBar(implicit::MenuBar1());
+    fw::_SetProperties(*this, help_lists::Window());
+}
+
+void helpWnd::CreateControls() { _CreateControls0(); }
+
+void helpWnd::AddMenuHandlers(fw::Window *window) {
+    helpWnd *help = fw::CheckCast<helpWnd>(window);
+    help->_AddMenuHandler("ControlItem",
+                          fw::RuntimeCreateDelegate(*help, &helpWnd::_ControlItem_Action, "(  ) as Boolean"));
+}
+
+fw::Ref<fw::TextArea> helpWnd::EditField1() {
+    return fw::Ref<fw::TextArea>(fw::CheckCast<fw::TextArea>(_ControlByName("EditField1").get()));
+}
+
+void helpWnd::EditField1_Open(fw::TextArea *) {
+    fw::Ref<fw::TextArea> area = EditField1();
+    fw::StyledText *styled = area->GetStyledText();
+    if (!styled) fw::RaiseNew<fw::NilObjectException>("The help text has no styled text");
+    // The title line and the CR that ends it.
+    styled->Bold(0, FirstLineLength(area->Text().view()) + 1, true);
+}
+
+fw::Ref<fw::MenuItem> helpWnd::InfoMenu() { return MenuBarItem<fw::MenuItem>(*this, "InfoMenu"); }
+fw::Ref<fw::MenuItem> helpWnd::InfoItem() { return MenuBarItem<fw::MenuItem>(*this, "InfoItem"); }
+fw::Ref<fw::MenuItem> helpWnd::ControlItem() { return MenuBarItem<fw::MenuItem>(*this, "ControlItem"); }
+fw::Ref<fw::MenuItem> helpWnd::EditMenu() { return MenuBarItem<fw::MenuItem>(*this, "EditMenu"); }
+fw::Ref<fw::MenuItem> helpWnd::EditSelectAll() { return MenuBarItem<fw::MenuItem>(*this, "EditSelectAll"); }
+fw::Ref<fw::MenuItem> helpWnd::UntitledMenu0() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu0"); }
+fw::Ref<fw::MenuItem> helpWnd::EditClear() { return MenuBarItem<fw::MenuItem>(*this, "EditClear"); }
+fw::Ref<fw::MenuItem> helpWnd::EditPaste() { return MenuBarItem<fw::MenuItem>(*this, "EditPaste"); }
+fw::Ref<fw::MenuItem> helpWnd::EditCopy() { return MenuBarItem<fw::MenuItem>(*this, "EditCopy"); }
+fw::Ref<fw::MenuItem> helpWnd::EditCut() { return MenuBarItem<fw::MenuItem>(*this, "EditCut"); }
+fw::Ref<fw::MenuItem> helpWnd::UntitledMenu1() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu1"); }
+fw::Ref<fw::MenuItem> helpWnd::EditUndo() { return MenuBarItem<fw::MenuItem>(*this, "EditUndo"); }
+fw::Ref<fw::MenuItem> helpWnd::FileMenu() { return MenuBarItem<fw::MenuItem>(*this, "FileMenu"); }
+fw::Ref<fw::PrefsMenuItem> helpWnd::AboutItem() { return MenuBarItem<fw::PrefsMenuItem>(*this, "AboutItem"); }
+fw::Ref<fw::QuitMenuItem> helpWnd::FileQuit() { return MenuBarItem<fw::QuitMenuItem>(*this, "FileQuit"); }
+
+bool helpWnd::_ControlItem_Action() {
+    implicit::ControlWnd()->Show();
+    return true;
+}
+
+namespace implicit {
+
+fw::Ref<::helpWnd> helpWnd() { return fw::ImplicitWindow<::helpWnd>(); }
+
+} // namespace implicit
