@@ -58,8 +58,12 @@ public:
     FW_PROPERTY(bool, HasVerticalScrollbar, true, Frame)
     FW_PROPERTY(bool, AllowStyledText, true, Behaviour) // stored; pasted text always arrives plain
 
+    // --- framework side: the styled runs changed
+    void StyleChanged() { Changed(Aspect::Style); }
+
 protected:
     std::unique_ptr<view::ControlView> MakeView(view::WindowView &windowView) override;
+    void TextReplaced() override;
 
 private:
     Ref<fw::StyledText> styled_;

@@ -60,6 +60,8 @@ public:
     void UserChangedText(String text);
 
 protected:
+    // The text was replaced in code (not by the user).
+    virtual void TextReplaced() {}
     String text_;
 };
 

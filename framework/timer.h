@@ -18,6 +18,7 @@ inline constexpr int64_t Multiple = 2; // fires every Period
 class Timer : public Control {
 public:
     static const ClassRecord &ClassRecordOf();
+    Timer(); // out of line: subclasses are made where Clock is unknown
     ~Timer() override;
 
     void Constructor() override;
@@ -29,6 +30,8 @@ public:
 
     // The period has run: a single-shot timer turns Off, then Action is raised.
     void Fire();
+    // The window closed: the timer stops for good.
+    void EndWithWindow() override;
 
 private:
     void Restart();

@@ -1,0 +1,67 @@
+#include "framework/picture.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "framework/view/picture_image.h"
+
+namespace fw {
+
+namespace {
+
+void BuildPicture(ClassRecord &r) {
+    r.allocate = Allocator<Picture>();
+    r.classTable = {"Width", "Height"};
+    r.methods = {{"Width", "(  ) as Integer", 0, {}}, {"Height", "(  ) as Integer", 1, {}}};
+}
+
+std::filesystem::path ExecutableFolder() {
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path(error) : exe.parent_path();
+}
+
+bool IsPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
+}
+
+} // namespace
+
+const ClassRecord &Picture::ClassRecordOf() {
+    static const ClassRecord &r = ClassRegistry::Instance().LookUp("Picture", BuildPicture);
+    return r;
+}
+
+Picture::Picture() : image_(std::make_unique<Image>()) {}
+Picture::~Picture() = default;
+
+int64_t Picture::Width() const { return image_->image.width(); }
+int64_t Picture::Height() const { return image_->image.height(); }
+
+std::string ResourceFolderFor(std::string_view fileName) {
+    const std::filesystem::path exe = ExecutableFolder();
+    std::error_code error;
+    if (std::filesystem::is_regular_file(exe / fileName, error)) return exe.string();
+    return (exe.parent_path() / "share" / "tandrel").string();
+}
+
+Ref<Picture> Picture::_OpenFromApp(std::string_view fileName) {
+    if (!IsPlainFileName(fileName)) return nullptr;
+    const std::filesystem::path path = std::filesystem::path(ResourceFolderFor(fileName)) / fileName;
+    QImage image;
+    if (!image.load(QString::fromStdString(path.string()))) return nullptr;
+    Ref<Picture> picture = NewObject<Picture>();
+    picture->image_->image = std::move(image);
+    return picture;
+}
+
+Ref<Picture> Picture::Create(int64_t width, int64_t height) {
+    if (width < 1 || height < 1 || width > 32767 || height > 32767) return nullptr;
+    Ref<Picture> picture = NewObject<Picture>();
+    picture->image_->image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32);
+    picture->image_->image.fill(Qt::transparent);
+    return picture;
+}
+
+} // namespace fw

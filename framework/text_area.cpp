@@ -1,0 +1,86 @@
+#include "framework/text_area.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "framework/property_decl.h"
+#include "framework/view/control_views.h"
+
+namespace fw {
+
+namespace {
+
+void BuildTextArea(ClassRecord &r) {
+    r.base = &TextEdit::ClassRecordOf();
+    r.allocate = Allocator<TextArea>();
+    r.classTable = r.base->classTable;
+    r.properties = {FW_DECL(Boolean, TextArea, HideSelection),
+                    FW_DECL(Double, TextArea, LineHeight),
+                    FW_DECL(Double, TextArea, LineSpacing),
+                    FW_DECL(Boolean, TextArea, Multiline),
+                    FW_DECL(Boolean, TextArea, HasHorizontalScrollbar),
+                    FW_DECL(Boolean, TextArea, HasVerticalScrollbar),
+                    FW_DECL(Boolean, TextArea, AllowStyledText)};
+}
+
+void BuildStyledText(ClassRecord &r) {
+    r.allocate = Allocator<StyledText>();
+    r.classTable = {"Bold"};
+    r.methods = {{"Bold", "( Integer, Integer, Boolean )", 0, {}}};
+}
+
+// Characters (code points) of UTF-8 text.
+int64_t CountCharacters(std::string_view text) {
+    int64_t n = 0;
+    for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+} // namespace
+
+const ClassRecord &TextArea::ClassRecordOf() {
+    static const ClassRecord &r = ClassRegistry::Instance().LookUp("TextArea", BuildTextArea);
+    return r;
+}
+
+const ClassRecord &StyledText::ClassRecordOf() {
+    static const ClassRecord &r = ClassRegistry::Instance().LookUp("StyledText", BuildStyledText);
+    return r;
+}
+
+TextArea::TextArea() = default;
+
+StyledText *TextArea::GetStyledText() {
+    if (!styled_) {
+        styled_ = NewObject<fw::StyledText>();
+        styled_->AttachTo(*this);
+    }
+    return styled_.get();
+}
+
+void TextArea::TextReplaced() {
+    if (styled_) styled_->Clear();
+}
+
+std::unique_ptr<view::ControlView> TextArea::MakeView(view::WindowView &w) { return view::MakeTextAreaView(*this, w); }
+
+void StyledText::AttachTo(TextArea &area) { area_ = WeakRef<TextArea>(&area); }
+
+void StyledText::Bold(int64_t start, int64_t length, bool value) {
+    TextArea *area = area_.get();
+    const int64_t size = area ? CountCharacters(area->Text().view()) : INT64_MAX;
+    start = std::max<int64_t>(start, 0);
+    const int64_t end = length > 0 && start < size ? std::min(size, start + std::min(length, size - start)) : start;
+    if (end <= start) return;
+    runs_.push_back({start, end - start, value});
+    if (area) area->StyleChanged();
+}
+
+bool StyledText::IsBold(int64_t position) const {
+    bool bold = false;
+    for (const Run &r : runs_)
+        if (position >= r.start && position < r.start + r.length) bold = r.bold;
+    return bold;
+}
+
+} // namespace fw

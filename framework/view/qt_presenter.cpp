@@ -1,0 +1,28 @@
+#include "framework/view/qt_presenter.h"
+
+#include "framework/view/qt_support.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace fw::view {
+
+QtPresenter &QtPresenter::Instance() {
+    static QtPresenter presenter;
+    return presenter;
+}
+
+void QtPresenter::Alert(const String &text) {
+    EnsureApplication();
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), ToQtLines(text.view()),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void QtPresenter::Beep() {
+    if (HaveApplication()) QApplication::beep();
+}
+
+void QtPresenter::FocusMoved(const String &) {}
+
+} // namespace fw::view

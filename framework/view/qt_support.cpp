@@ -1,0 +1,71 @@
+#include "framework/view/qt_support.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+namespace fw::view {
+
+void EnsureApplication() {
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "tandrel";
+        static char *argv[] = {name, nullptr};
+        // Lives until the process ends.
+        new QApplication(argc, argv);
+    }
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+bool HaveApplication() { return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr; }
+
+QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+String FromQt(const QString &text) {
+    const QByteArray bytes = text.toUtf8();
+    return String(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+QString ToQtLines(std::string_view text) {
+    QString out = ToQt(text);
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return out;
+}
+
+QColor ToQt(const Color &colour) { return QColor(colour.red, colour.green, colour.blue, 255 - colour.alpha); }
+
+QFont MakeFont(const String &name, float size, uint8_t unit, bool bold, bool italic, bool underline) {
+    QFont font;
+    if (name == "System" || name.empty())
+        font = QApplication::font();
+    else if (name == "Monaco")
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    else
+        font = QFont(ToQt(name.view()));
+    if (size > 0) {
+        switch (unit) {
+        case 1: font.setPixelSize(qMax(1, qRound(size))); break;
+        case 3: font.setPointSizeF(size * 72.0); break;
+        case 4: font.setPointSizeF(size * 72.0 / 25.4); break;
+        default: font.setPointSizeF(size); break;
+        }
+    }
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont MakeFont(const FontControl &c) {
+    return MakeFont(c.FontName(), c.FontSize(), c.FontUnit(), c.Bold(), c.Italic(), c.Underline());
+}
+
+Qt::Alignment HorizontalAlignment(int64_t textAlignment) {
+    switch (textAlignment) {
+    case TextAlignment::Center: return Qt::AlignHCenter;
+    case TextAlignment::Right: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+    }
+}
+
+} // namespace fw::view

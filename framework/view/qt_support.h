@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+#include "framework/font_control.h"
+#include "framework/properties.h"
+#include "framework/string.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace fw::view {
+
+// The Qt application: the one the process already has, else a new one. Quits
+// only when told (Quit), never when the last window closes.
+void EnsureApplication();
+bool HaveApplication();
+
+QString ToQt(std::string_view text);
+String FromQt(const QString &text);
+// Model text (CR line ends) for a widget: CR as LF.
+QString ToQtLines(std::string_view text);
+
+QColor ToQt(const Color &colour);
+// FontName "System" the default UI font, "Monaco" the fixed-width font;
+// size 0 the default size.
+QFont MakeFont(const String &name, float size, uint8_t unit, bool bold, bool italic, bool underline);
+QFont MakeFont(const FontControl &control);
+Qt::Alignment HorizontalAlignment(int64_t textAlignment);
+
+} // namespace fw::view

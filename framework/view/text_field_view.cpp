@@ -1,0 +1,90 @@
+#include "framework/app_runtime.h"
+#include "framework/view/control_views.h"
+#include "framework/view/qt_support.h"
+#include "framework/view/window_view.h"
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace fw::view {
+
+namespace {
+
+// What the user types or pastes must fit the field's mask and length limit.
+class MaskValidator : public QValidator {
+public:
+    MaskValidator(TextField &model, QObject *parent) : QValidator(parent), model_(&model) {}
+    TextField *model_;
+    State validate(QString &input, int &) const override {
+        if (!model_) return Acceptable;
+        return TextFitsMask(FromQt(input).view(), model_->ValidationMask().view(), model_->MaximumCharactersAllowed())
+                   ? Acceptable
+                   : Invalid;
+    }
+};
+
+class TextFieldView : public ControlView {
+public:
+    TextFieldView(TextField &model, WindowView &window)
+        : ControlView(model, window), model_(model), edit_(new QLineEdit(window.Content())),
+          validator_(new MaskValidator(model, edit_)) {
+        edit_->setValidator(validator_);
+        SetWidget(edit_);
+        // Edited by the user: typing, pasting, cutting, undoing.
+        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString &text) {
+            Ref<TextField> hold(&model_);
+            RuntimeCallHandler([&] { hold->UserChangedText(FromQt(text)); });
+        });
+    }
+    ~TextFieldView() override {
+        if (Widget()) validator_->model_ = nullptr;
+    }
+
+    void Apply(Aspect aspect) override {
+        ControlView::Apply(aspect);
+        const bool all = aspect == Aspect::All;
+        if (all || aspect == Aspect::Text) {
+            const QString text = ToQtLines(model_.Text().view());
+            if (edit_->text() != text) edit_->setText(text);
+        }
+        if (all || aspect == Aspect::Font) edit_->setFont(MakeFont(model_));
+        if (all || aspect == Aspect::Colour) {
+            QPalette palette = edit_->palette();
+            palette.setColor(QPalette::Base, ToQt(model_.BackgroundColor()));
+            palette.setColor(QPalette::Text, ToQt(model_.TextColor()));
+            edit_->setPalette(palette);
+        }
+        if (all || aspect == Aspect::Frame) edit_->setFrame(model_.HasBorder());
+        if (all || aspect == Aspect::Behaviour) {
+            edit_->setReadOnly(model_.ReadOnly());
+            edit_->setEchoMode(model_.Password() ? QLineEdit::Password : QLineEdit::Normal);
+            edit_->setPlaceholderText(ToQt(model_.Hint().view()));
+            edit_->setAlignment(HorizontalAlignment(model_.TextAlignment()) | Qt::AlignVCenter);
+        }
+    }
+
+    bool EditCommand(std::string_view name) override {
+        if (name == "EditUndo") edit_->undo();
+        else if (name == "EditCut") edit_->cut();
+        else if (name == "EditCopy") edit_->copy();
+        else if (name == "EditPaste") edit_->paste();
+        else if (name == "EditClear") {
+            if (edit_->hasSelectedText()) edit_->del();
+        } else if (name == "EditSelectAll") edit_->selectAll();
+        else return false;
+        return true;
+    }
+
+private:
+    TextField &model_;
+    QLineEdit *edit_;
+    MaskValidator *validator_;
+};
+
+} // namespace
+
+std::unique_ptr<ControlView> MakeTextFieldView(TextField &model, WindowView &window) {
+    return std::make_unique<TextFieldView>(model, window);
+}
+
+} // namespace fw::view

@@ -1,0 +1,276 @@
+#include "framework/view/window_view.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/app_runtime.h"
+#include "framework/rect_control.h"
+#include "framework/view/control_view.h"
+#include "framework/view/menu_view.h"
+#include "framework/view/qt_support.h"
+#include "framework/window_registry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace fw::view {
+
+namespace {
+std::vector<WindowView *> &AllViews() {
+    static std::vector<WindowView *> views;
+    return views;
+}
+
+int Clamp(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, 0, QWIDGETSIZE_MAX)); }
+} // namespace
+
+// The top-level widget: the window's frame with its title and buttons.
+class FrameWidget : public QWidget {
+public:
+    explicit FrameWidget(WindowView *view) : view_(view) {}
+    WindowView *view_;
+
+protected:
+    void closeEvent(QCloseEvent *event) override {
+        // The model decides: it raises Close and then ends this widget itself.
+        event->ignore();
+        if (!view_) return;
+        Ref<Window> window(&view_->Model());
+        RuntimeCallHandler([&] { window->Close(); });
+    }
+    void keyPressEvent(QKeyEvent *event) override {
+        const String key = KeyText(*event);
+        if (!view_ || key.empty()) return QWidget::keyPressEvent(event);
+        Ref<Window> window(&view_->Model());
+        RuntimeCallHandler([&] { window->RaiseKeyDown(key); });
+    }
+    void changeEvent(QEvent *event) override {
+        if (event->type() == QEvent::ActivationChange && view_ && isActiveWindow())
+            detail::BringToFront(view_->Model());
+        QWidget::changeEvent(event);
+    }
+};
+
+// The content area, below the menu bar: the controls' parent.
+class ContentWidget : public QWidget {
+public:
+    ContentWidget(WindowView *view, QWidget *parent) : QWidget(parent), view_(view) {}
+    WindowView *view_;
+    QSize sizeHint() const override {
+        if (!view_) return QWidget::sizeHint();
+        return {Clamp(view_->Model().Width()), Clamp(view_->Model().Height())};
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override {
+        if (!view_) return;
+        Ref<Window> window(&view_->Model());
+        const QPoint at = event->position().toPoint();
+        RuntimeCallHandler([&] { window->RaiseMouseDown(at.x(), at.y()); });
+    }
+    void resizeEvent(QResizeEvent *event) override {
+        QWidget::resizeEvent(event);
+        if (!view_) return;
+        Window &window = view_->Model();
+        const QSize size = event->size();
+        if (size.width() == window.Width() && size.height() == window.Height()) return;
+        Ref<Window> hold(&window);
+        RuntimeCallHandler([&] { hold->Resize(size.width(), size.height()); });
+    }
+};
+
+WindowView::WindowView(Window &model) : model_(model) {
+    EnsureApplication();
+    frame_ = new FrameWidget(this);
+    frame_->setAttribute(Qt::WA_DeleteOnClose, false);
+    layout_ = new QVBoxLayout(frame_);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    content_ = new ContentWidget(this, frame_);
+    layout_->addWidget(content_);
+    AllViews().push_back(this);
+    Apply(Aspect::All);
+}
+
+WindowView::~WindowView() {
+    auto &views = AllViews();
+    views.erase(std::remove(views.begin(), views.end(), this), views.end());
+    if (content_) content_->view_ = nullptr;
+    if (frame_) {
+        frame_->view_ = nullptr;
+        frame_->hide();
+        if (detail::ShuttingDown())
+            delete frame_.data();
+        else
+            frame_->deleteLater(); // we may be inside one of its events
+    }
+}
+
+QWidget *WindowView::Frame() const { return frame_; }
+QWidget *WindowView::Content() const { return content_; }
+
+void WindowView::Apply(Aspect aspect) {
+    if (!frame_) return;
+    const bool all = aspect == Aspect::All;
+    if (all || aspect == Aspect::Caption) frame_->setWindowTitle(ToQt(model_.Title().view()));
+    if (all || aspect == Aspect::Frame) ApplyFrame();
+    if (all || aspect == Aspect::Geometry) ApplyGeometry();
+    if (all || aspect == Aspect::Colour) ApplyColours();
+    if (all || aspect == Aspect::Menu) RebuildMenuBar();
+    if (all || aspect == Aspect::Visibility) {
+        if (model_.IsBuilt()) model_.Visible() ? Show() : Hide();
+    }
+}
+
+void WindowView::ApplyFrame() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (model_.HasCloseButton()) flags |= Qt::WindowCloseButtonHint;
+    if (model_.HasMinimizeButton()) flags |= Qt::WindowMinimizeButtonHint;
+    if (model_.HasMaximizeButton() && model_.Resizeable()) flags |= Qt::WindowMaximizeButtonHint;
+    if (frame_->windowFlags() == flags) return;
+    const bool visible = frame_->isVisible();
+    frame_->setWindowFlags(flags); // hides a visible window
+    if (visible) frame_->show();
+}
+
+void WindowView::ApplyGeometry() {
+    const QSize size(Clamp(model_.Width()), Clamp(model_.Height()));
+    if (model_.Resizeable()) {
+        content_->setMinimumSize(Clamp(model_.MinimumWidth()), Clamp(model_.MinimumHeight()));
+        content_->setMaximumSize(Clamp(model_.MaximumWidth()), Clamp(model_.MaximumHeight()));
+    } else {
+        content_->setMinimumSize(size);
+        content_->setMaximumSize(size);
+    }
+    content_->updateGeometry();
+    const int bar = menuBar_ && !menuBar_->isHidden() ? menuBar_->sizeHint().height() : 0;
+    frame_->resize(size.width(), size.height() + bar);
+    content_->resize(size);
+    ApplyFrame(); // the maximise button goes with Resizeable
+}
+
+void WindowView::ApplyColours() {
+    if (model_.HasBackgroundColor()) {
+        QPalette palette = content_->palette();
+        palette.setColor(QPalette::Window, ToQt(model_.BackgroundColor()));
+        content_->setPalette(palette);
+        content_->setAutoFillBackground(true);
+    } else {
+        content_->setPalette(QPalette());
+        content_->setAutoFillBackground(false);
+    }
+}
+
+void WindowView::RebuildMenuBar() {
+    QMenuBar *old = menuBar_;
+    if (model_.MenuBar()) {
+        auto *bar = new QMenuBar(frame_);
+        BuildMenuBar(*bar, *model_.MenuBar(), model_);
+        bar->setVisible(model_.MenuBarVisible());
+        layout_->setMenuBar(bar);
+        menuBar_ = bar;
+    } else {
+        layout_->setMenuBar(nullptr);
+        menuBar_ = nullptr;
+    }
+    if (old) {
+        old->hide();
+        old->deleteLater(); // a menu command may have brought us here
+    }
+    ApplyGeometry();
+}
+
+void WindowView::Show() {
+    if (!frame_) return;
+    if (tabOrderPending_) ApplyTabOrder();
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        frame_->adjustSize();
+        if (model_.DefaultLocation() != 0) {
+            if (QScreen *screen = QGuiApplication::primaryScreen()) {
+                QRect area = frame_->frameGeometry();
+                area.moveCenter(screen->availableGeometry().center());
+                frame_->move(area.topLeft());
+            }
+        }
+        // The first control of the tab order takes the focus.
+        if (!frame_->focusWidget()) {
+            std::vector<Ref<fw::Control>> controls = model_.Controls();
+            std::stable_sort(controls.begin(), controls.end(), [](const auto &a, const auto &b) {
+                auto *ra = dynamic_cast<RectControl *>(a.get());
+                auto *rb = dynamic_cast<RectControl *>(b.get());
+                return (ra ? ra->TabIndex() : 0) < (rb ? rb->TabIndex() : 0);
+            });
+            for (const auto &c : controls) {
+                QWidget *w = c->View() ? c->View()->Widget() : nullptr;
+                if (w && (w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && w->isEnabled()) {
+                    w->setFocus(Qt::OtherFocusReason);
+                    break;
+                }
+            }
+        }
+    }
+    if (model_.FullScreen())
+        frame_->showFullScreen();
+    else
+        frame_->show();
+    frame_->raise();
+    frame_->activateWindow();
+}
+
+void WindowView::Hide() {
+    if (frame_) frame_->hide();
+}
+
+bool WindowView::IsShown() const { return frame_ && frame_->isVisible(); }
+
+void WindowView::ScheduleTabOrder() {
+    if (tabOrderPending_ || !frame_) return;
+    tabOrderPending_ = true;
+    QTimer::singleShot(0, frame_, [this] {
+        if (tabOrderPending_) ApplyTabOrder();
+    });
+}
+
+void WindowView::ApplyTabOrder() {
+    tabOrderPending_ = false;
+    struct Entry {
+        int64_t index;
+        QWidget *widget;
+    };
+    std::vector<Entry> entries;
+    for (const Ref<fw::Control> &c : model_.Controls()) {
+        auto *rect = dynamic_cast<RectControl *>(c.get());
+        QWidget *w = c->View() ? c->View()->Widget() : nullptr;
+        if (rect && w && w->focusPolicy() != Qt::NoFocus) entries.push_back({rect->TabIndex(), w});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.index < b.index; });
+    for (std::size_t i = 1; i < entries.size(); ++i) QWidget::setTabOrder(entries[i - 1].widget, entries[i].widget);
+}
+
+ControlView *WindowView::FocusedControl() const {
+    if (!frame_) return nullptr;
+    QWidget *focus = frame_->focusWidget();
+    if (!focus) return nullptr;
+    for (const Ref<fw::Control> &c : model_.Controls()) {
+        ControlView *v = c->View();
+        if (v && v->Widget() && (v->Widget() == focus || v->Widget()->isAncestorOf(focus))) return v;
+    }
+    return nullptr;
+}
+
+void RebuildAllMenuBars() {
+    const std::vector<WindowView *> views = AllViews();
+    for (WindowView *v : views) v->RebuildMenuBar();
+}
+
+} // namespace fw::view

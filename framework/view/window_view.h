@@ -1,0 +1,60 @@
+#pragma once
+
+#include "framework/window.h"
+
+#include <QMenuBar>
+#include <QPointer>
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace fw::view {
+
+class ControlView;
+class FrameWidget;
+class ContentWidget;
+
+// The Qt side of one window: a top-level widget holding the menu bar (when
+// the window sets one) above the content area in which the controls sit.
+class WindowView {
+public:
+    explicit WindowView(Window &model);
+    ~WindowView();
+    WindowView(const WindowView &) = delete;
+    WindowView &operator=(const WindowView &) = delete;
+
+    Window &Model() const { return model_; }
+    QWidget *Frame() const;
+    QWidget *Content() const;
+    QMenuBar *MenuBarWidget() const { return menuBar_; }
+
+    void Apply(Aspect aspect);
+    void Show();
+    void Hide();
+    bool IsShown() const;
+
+    // The tab order follows TabIndex; worked out once the event loop runs.
+    void ScheduleTabOrder();
+    void ApplyTabOrder();
+    void RebuildMenuBar();
+
+    // The view of the control that has the keyboard focus, else null.
+    ControlView *FocusedControl() const;
+
+private:
+    void ApplyGeometry();
+    void ApplyFrame();
+    void ApplyColours();
+    Window &model_;
+    QPointer<FrameWidget> frame_;
+    QPointer<ContentWidget> content_;
+    QPointer<QMenuBar> menuBar_;
+    QVBoxLayout *layout_ = nullptr;
+    bool tabOrderPending_ = false;
+    bool shownOnce_ = false;
+};
+
+// Every window view, for menu bars drawn anew.
+void RebuildAllMenuBars();
+
+} // namespace fw::view

@@ -1,0 +1,180 @@
+// The window operations that reach into Qt, and the list of open windows.
+#include "framework/window.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "framework/exceptions.h"
+#include "framework/view/window_view.h"
+#include "framework/window_registry.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace fw {
+
+namespace {
+
+std::vector<Window *> &Open() {
+    static std::vector<Window *> list; // front-most first; each holds a reference
+    return list;
+}
+
+bool shuttingDown = false;
+
+QWidget *FrameOf(const Window &w) { return w.View() ? w.View()->Frame() : nullptr; }
+
+void RunModal(Window &window, Qt::WindowModality modality, Window *parent) {
+    QWidget *frame = FrameOf(window);
+    if (!frame) RaiseNew<RuntimeException>("ShowModal: the window is not open");
+    Ref<Window> hold(&window);
+    frame->setWindowModality(modality);
+    if (parent && FrameOf(*parent)) {
+        frame->winId();
+        if (QWindow *handle = frame->windowHandle()) handle->setTransientParent(FrameOf(*parent)->windowHandle());
+    }
+    window.Show();
+    QEventLoop loop;
+    QPointer<QWidget> guard(frame);
+    // Ends when the window closes or hides.
+    while (guard && !window.IsClosed() && window.IsShown()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+    if (guard) guard->setWindowModality(Qt::NonModal);
+}
+
+} // namespace
+
+namespace detail {
+
+void RegisterOpenWindow(Window &window) {
+    auto &open = Open();
+    if (std::find(open.begin(), open.end(), &window) != open.end()) return;
+    window.Retain();
+    open.insert(open.begin(), &window);
+}
+
+void UnregisterOpenWindow(Window &window) {
+    auto &open = Open();
+    auto it = std::find(open.begin(), open.end(), &window);
+    if (it == open.end()) return;
+    open.erase(it);
+    window.Release();
+}
+
+void BringToFront(Window &window) {
+    auto &open = Open();
+    auto it = std::find(open.begin(), open.end(), &window);
+    if (it == open.end() || it == open.begin()) return;
+    open.erase(it);
+    open.insert(open.begin(), &window);
+}
+
+void DiscardAllWindows() {
+    while (!Open().empty()) {
+        Ref<Window> w(Open().front());
+        w->Discard();
+    }
+}
+
+bool ShuttingDown() { return shuttingDown; }
+void SetShuttingDown(bool value) { shuttingDown = value; }
+
+} // namespace detail
+
+Ref<Window> _GetImplicitWindow(std::string_view className) {
+    for (Window *w : Open())
+        if (!w->IsClosed() && w->Class() && w->Class()->name == className) return Ref<Window>(w);
+    return nullptr;
+}
+
+std::vector<Ref<Window>> OpenWindows() {
+    std::vector<Ref<Window>> out;
+    for (Window *w : Open()) out.emplace_back(w);
+    return out;
+}
+
+Ref<Window> FrontWindow() {
+    for (Window *w : Open())
+        if (w->IsShown()) return Ref<Window>(w);
+    return nullptr;
+}
+
+void Window::FocusNext() {
+    if (QWidget *f = FrameOf(*this)) {
+        QWidget *from = f->focusWidget() ? f->focusWidget() : f;
+        if (QWidget *next = from->nextInFocusChain()) next->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void Window::FocusPrevious() {
+    if (QWidget *f = FrameOf(*this)) {
+        QWidget *from = f->focusWidget() ? f->focusWidget() : f;
+        if (QWidget *prev = from->previousInFocusChain()) prev->setFocus(Qt::BacktabFocusReason);
+    }
+}
+
+void Window::Invalidate(bool) {
+    if (QWidget *f = FrameOf(*this)) f->update();
+}
+
+void Window::Invalidate(int64_t x, int64_t y, int64_t width, int64_t height, bool) {
+    if (View() && View()->Content())
+        View()->Content()->update(static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
+                                  static_cast<int>(height));
+}
+
+void Window::Refresh(bool) {
+    if (QWidget *f = FrameOf(*this)) f->repaint();
+}
+
+void Window::RefreshRect(int64_t x, int64_t y, int64_t width, int64_t height, bool) {
+    if (View() && View()->Content())
+        View()->Content()->repaint(static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
+                                   static_cast<int>(height));
+}
+
+void Window::UpdateNow() { Refresh(true); }
+
+void Window::Maximize() {
+    if (QWidget *f = FrameOf(*this)) f->showMaximized();
+}
+
+void Window::Minimize() {
+    if (QWidget *f = FrameOf(*this)) f->showMinimized();
+}
+
+void Window::Restore() {
+    if (QWidget *f = FrameOf(*this)) f->showNormal();
+}
+
+void Window::SetFocus() {
+    if (QWidget *f = FrameOf(*this)) {
+        if (QWidget *focus = f->focusWidget()) focus->clearFocus();
+        f->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Window::_Move(int64_t left, int64_t top) {
+    if (QWidget *f = FrameOf(*this)) f->move(static_cast<int>(left), static_cast<int>(top));
+}
+
+void Window::ShowModal() { RunModal(*this, Qt::ApplicationModal, nullptr); }
+
+void Window::ShowModalWithin(Window *parent) {
+    if (!parent || parent->IsClosed() || !parent->IsBuilt())
+        RaiseNew<PlatformException>("Window.ShowModalWithin needs an open parent window");
+    RunModal(*this, Qt::WindowModal, parent);
+}
+
+void Window::ShowWithin(Window *parent) {
+    if (!parent || parent->IsClosed() || !parent->IsBuilt())
+        RaiseNew<PlatformException>("Window.ShowWithin needs an open parent window");
+    if (QWidget *f = FrameOf(*this)) {
+        f->winId();
+        if (QWindow *handle = f->windowHandle()) handle->setTransientParent(FrameOf(*parent)->windowHandle());
+    }
+    Show();
+}
+
+} // namespace fw
