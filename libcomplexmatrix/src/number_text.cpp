@@ -138,7 +138,17 @@ std::size_t scan_real(std::string_view text, double &value) {
     return i;
 }
 
-std::string format_shortest(double x) { return chars_text(x, std::chars_format::general, -1); }
+std::string format_shortest(double x) {
+    // Plain digits for the sizes statistics deal in (a variance of a million
+    // reads "1000000", not "1e+06"); exponent form only far from 1.
+    const double magnitude = std::fabs(x);
+    if (x == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16)) {
+        std::array<char, 64> buffer;
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed);
+        return std::string(buffer.data(), result.ptr);
+    }
+    return chars_text(x, std::chars_format::general, -1);
+}
 
 std::string format_short(double x) { return chars_text(x, std::chars_format::general, 6); }
 

@@ -20,7 +20,8 @@ namespace cmlib {
 // the double range in either direction.
 std::size_t scan_real(std::string_view text, double &value);
 
-// The shortest text that reads back to the same double; "inf", "-inf", "nan".
+// The shortest text that reads back to the same double, in plain digits from
+// 1e-5 up to 1e16 and in exponent form beyond; "inf", "-inf", "nan".
 std::string format_shortest(double x);
 // x to six significant digits ("0.333333", "1e+20"); "inf", "-inf", "nan".
 std::string format_short(double x);
