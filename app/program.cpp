@@ -1,0 +1,36 @@
+#include "app/program.h"
+
+#include <exception>
+#include <iostream>
+
+#include "app/initializers.h"
+#include "app/startup.h"
+#include "app/startup_trace.h"
+#include "framework/app_runtime.h"
+#include "framework/exceptions.h"
+
+int RunProgram() {
+    startup::Note("RuntimeInit");
+    fw::RuntimeInit();
+    AddProgramInitializers();
+    bool failed = false;
+    try {
+        startup::Note("RuntimePerformInitializers");
+        fw::RuntimePerformInitializers();
+        _Main();
+    } catch (const fw::Raised &raised) {
+        // The unhandled-exception handling raised in turn: nothing is left to
+        // hand it to but stderr.
+        std::cerr << "Tandrel: " << raised.Describe() << std::endl;
+        failed = true;
+    } catch (const std::exception &error) {
+        std::cerr << "Tandrel: " << error.what() << std::endl;
+        failed = true;
+    }
+    startup::Note("RuntimePerformFinalizers");
+    fw::RuntimePerformFinalizers();
+    startup::Note("RuntimeExit");
+    const int status = fw::RuntimeExit();
+    // A run that ended in an exception never reports success.
+    return failed && status == 0 ? 1 : status;
+}
