@@ -2,7 +2,6 @@
 #include "framework/window.h"
 
 #include <algorithm>
-#include <thread>
 
 #include "framework/exceptions.h"
 #include "framework/view/window_view.h"
@@ -100,19 +99,26 @@ Ref<Window> FrontWindow() {
     return nullptr;
 }
 
-void Window::FocusNext() {
-    if (QWidget *f = FrameOf(*this)) {
-        QWidget *from = f->focusWidget() ? f->focusWidget() : f;
-        if (QWidget *next = from->nextInFocusChain()) next->setFocus(Qt::TabFocusReason);
+namespace {
+// The next (or previous) control of the tab order that takes the focus.
+void MoveFocus(const Window &window, bool forward) {
+    QWidget *frame = FrameOf(window);
+    if (!frame) return;
+    QWidget *from = frame->focusWidget() ? frame->focusWidget() : frame;
+    for (QWidget *w = forward ? from->nextInFocusChain() : from->previousInFocusChain(); w && w != from;
+         w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(frame) && w->isEnabled()) {
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
     }
 }
 
-void Window::FocusPrevious() {
-    if (QWidget *f = FrameOf(*this)) {
-        QWidget *from = f->focusWidget() ? f->focusWidget() : f;
-        if (QWidget *prev = from->previousInFocusChain()) prev->setFocus(Qt::BacktabFocusReason);
-    }
-}
+} // namespace
+
+void Window::FocusNext() { MoveFocus(*this, true); }
+
+void Window::FocusPrevious() { MoveFocus(*this, false); }
 
 void Window::Invalidate(bool) {
     if (QWidget *f = FrameOf(*this)) f->update();

@@ -223,7 +223,7 @@ void WindowView::Show() {
         frame_->showFullScreen();
     else
         frame_->show();
-    frame_->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) frame_->raise(); // offscreen has no stacking
     frame_->activateWindow();
 }
 

@@ -1,0 +1,148 @@
+// Text areas: the text kept in the model and shown lazily, line ends, fonts,
+// TextChange, styled runs and the length limit.
+#include <gtest/gtest.h>
+
+#include "framework/menu_item.h"
+#include "framework/text_area.h"
+#include "tests/framework/framework_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+using fw::PropertyListBuilder;
+
+class TextAreaTest : public FrameworkTest {
+protected:
+    fw::TextArea *Build(bool visible = true, const std::string &extra = {}) {
+        TestWnd::hooks.windowList = WindowList(400, 300);
+        TestWnd::hooks.createControls = [visible, extra](TestWnd &w) {
+            fw::TextArea *a = MakeControl<fw::TextArea>(
+                w, "Area",
+                PropertyListBuilder().Int("Left", 10).Int("Top", 10).Int("Width", 300).Int("Height", 200)
+                    .Bool("Visible", visible).Bytes() + extra);
+            fw::RuntimeAddEventHandler(a, fw::EventNumber::TextChange,
+                                       fw::RuntimeCreateDelegate(w, &TestWnd::Area_TextChange, "( TextArea )"));
+        };
+        window = fw::ImplicitWindow<TestWnd>();
+        TestWnd::log.clear();
+        return fw::CheckCast<fw::TextArea>(window->_ControlByName("Area").get());
+    }
+    QTextEdit *Edit(fw::TextArea *area) { return static_cast<QTextEdit *>(WidgetOf(*area)); }
+    int TextChanges() const {
+        return static_cast<int>(std::count(TestWnd::log.begin(), TestWnd::log.end(), "TextChange Area"));
+    }
+    bool Paste(fw::TextArea *area, const QString &text) {
+        QApplication::clipboard()->setText(text);
+        area->SetFocus();
+        fw::Ref<fw::MenuItem> paste = fw::NewObject<fw::MenuItem>();
+        paste->SetName("EditPaste");
+        return fw::DeliverMenuCommand(window.get(), *paste);
+    }
+    fw::Ref<TestWnd> window;
+};
+
+TEST_F(TextAreaTest, ManyAppendsToAHiddenAreaReadBackExactlyAndAreShownWhenItIs) {
+    fw::TextArea *area = Build(/*visible=*/false);
+    std::string expected;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string piece = std::to_string(i % 97) + (i % 10 == 9 ? "\r" : " ");
+        area->SetText(area->Text() + std::string_view(piece));
+        expected += piece;
+    }
+    EXPECT_EQ(area->Text().str(), expected);
+    EXPECT_EQ(TextChanges(), 10000);
+    ProcessEvents();
+    EXPECT_TRUE(Edit(area)->document()->isEmpty()); // never drawn, never copied into the widget
+
+    area->SetVisible(true);
+    ProcessEvents();
+    QString shown = QString::fromStdString(expected);
+    shown.replace('\r', '\n');
+    EXPECT_EQ(Edit(area)->toPlainText(), shown);
+    EXPECT_EQ(area->Text().str(), expected);
+}
+
+TEST_F(TextAreaTest, CarriageReturnsShowAsLinesAndTypingRightAfterASetKeepsBoth) {
+    fw::TextArea *area = Build();
+    area->SetText("1 2\r3 4");
+    ProcessEvents();
+    EXPECT_EQ(Edit(area)->document()->blockCount(), 2);
+    EXPECT_EQ(Edit(area)->document()->findBlockByNumber(1).text(), "3 4");
+
+    // Set and typed into before the event loop ran: the widget catches up first.
+    area->SetText("abc");
+    area->SetFocus();
+    QTest::keyClick(Edit(area), Qt::Key_End);
+    QTest::keyClicks(Edit(area), "d");
+    EXPECT_EQ(area->Text(), "abcd");
+}
+
+TEST_F(TextAreaTest, EveryLineBreakTheUserBringsInReadsBackAsCarriageReturn) {
+    fw::TextArea *area = Build();
+    ASSERT_TRUE(Paste(area, QString::fromUtf8("1 2\r\n3 4\n5 6\u20297 8\r9\u2028" "0")));
+    EXPECT_EQ(area->Text(), "1 2\r3 4\r5 6\r7 8\r9\r0");
+    EXPECT_GE(TextChanges(), 1);
+
+    area->SetText("");
+    area->SetFocus();
+    QTest::keyClicks(Edit(area), "a");
+    QTest::keyClick(Edit(area), Qt::Key_Return);
+    QTest::keyClick(Edit(area), Qt::Key_Return, Qt::ShiftModifier); // a soft line break in Qt
+    QTest::keyClicks(Edit(area), "b\xc2\xa0" "c");
+    EXPECT_EQ(area->Text(), "a\r\rb\xC2\xA0" "c"); // the no-break space stays one
+}
+
+TEST_F(TextAreaTest, FontsRaiseNoTextChangeTextChangeComesWithEachChange) {
+    fw::TextArea *area = Build();
+    area->SetTextFont("Monaco");
+    area->SetTextSize(10);
+    EXPECT_EQ(TextChanges(), 0);
+    const QFont font = Edit(area)->font();
+    EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_EQ(font.pointSizeF(), 10.0);
+
+    area->SetText("x");
+    area->SetText("x"); // no change
+    area->SetText("");
+    EXPECT_EQ(TextChanges(), 2);
+}
+
+TEST_F(TextAreaTest, BoldRunsCoverTheirCharactersOnly) {
+    fw::TextArea *area = Build();
+    area->SetText("Title\rbody text");
+    area->GetStyledText()->Bold(0, 6, true);
+    ProcessEvents();
+    auto boldAt = [&](int position) {
+        QTextCursor cursor(Edit(area)->document());
+        cursor.setPosition(position + 1); // the format of the character before
+        return cursor.charFormat().fontWeight() == QFont::Bold;
+    };
+    EXPECT_TRUE(boldAt(0));
+    EXPECT_TRUE(boldAt(4));
+    EXPECT_FALSE(boldAt(6));
+    EXPECT_TRUE(area->GetStyledText()->IsBold(5));
+    EXPECT_FALSE(area->GetStyledText()->IsBold(6));
+
+    area->SetText("Title\rbody text"); // same text: nothing changes
+    area->SetText("New");
+    ProcessEvents();
+    EXPECT_FALSE(boldAt(0)); // a new text starts plain
+}
+
+TEST_F(TextAreaTest, TheLengthLimitCutsWhatIsPasted) {
+    fw::TextArea *area = Build(true, PropertyListBuilder().Int("MaximumCharactersAllowed", 4).Bytes());
+    ASSERT_TRUE(Paste(area, "abcdef"));
+    EXPECT_EQ(area->Text(), "abcd");
+    QTest::keyClicks(Edit(area), "g");
+    EXPECT_EQ(area->Text(), "abcd");
+}
+
+} // namespace
