@@ -21,6 +21,8 @@ struct Timer::Clock {
 };
 
 namespace {
+double clockRate = 1.0;
+
 void BuildTimer(ClassRecord &r) {
     r.base = &Control::ClassRecordOf();
     r.allocate = Allocator<Timer>();
@@ -65,7 +67,8 @@ void Timer::Restart() {
         });
     }
     clock_->timer->setSingleShot(runMode_ == RunMode::Single);
-    clock_->timer->start(static_cast<int>(std::min<int64_t>(period_, INT32_MAX)));
+    const auto interval = static_cast<int64_t>(static_cast<double>(period_) / clockRate);
+    clock_->timer->start(static_cast<int>(std::min<int64_t>(interval, INT32_MAX)));
 }
 
 void Timer::Fire() {
@@ -81,5 +84,7 @@ void Timer::EndWithWindow() {
     Control::EndWithWindow();
     clock_.reset();
 }
+
+void SetTimerClockRateForTesting(double rate) { clockRate = rate > 0 ? rate : 1.0; }
 
 } // namespace fw

@@ -41,4 +41,10 @@ private:
     std::unique_ptr<Clock> clock_;
 };
 
+// For tests only: timers started from now on count their periods on a clock
+// that runs `rate` times as fast as real time (20: a 4000 ms period runs out
+// after 200 ms). Period reads back as set. The program never calls this;
+// the rate is 1 until it does.
+void SetTimerClockRateForTesting(double rate);
+
 } // namespace fw
