@@ -47,5 +47,6 @@ constexpr fw::Initializer kTable[] = {
 std::span<const fw::Initializer> ProgramInitializers() { return kTable; }
 
 void AddProgramInitializers() {
-    for (fw::Initializer initializer : kTable) fw::RuntimeAddInitializer(initializer);
+    for (fw::Initializer initializer : kTable)
+        fw::RuntimeAddInitializer(initializer);
 }

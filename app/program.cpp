@@ -9,18 +9,30 @@
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 
+namespace {
+
+void InitializeThenMain() {
+    startup::Note("RuntimePerformInitializers");
+    fw::RuntimePerformInitializers();
+    _Main();
+}
+
+} // namespace
+
 int RunProgram() {
     startup::Note("RuntimeInit");
     fw::RuntimeInit();
     AddProgramInitializers();
+    return RunThenFinish(&InitializeThenMain);
+}
+
+int RunThenFinish(void (*body)()) {
     bool failed = false;
     try {
-        startup::Note("RuntimePerformInitializers");
-        fw::RuntimePerformInitializers();
-        _Main();
+        body();
     } catch (const fw::Raised &raised) {
-        // The unhandled-exception handling raised in turn: nothing is left to
-        // hand it to but stderr.
+        // An initialiser raised, or the unhandled-exception handling did:
+        // nothing is left to hand it to but stderr.
         std::cerr << "Tandrel: " << raised.Describe() << std::endl;
         failed = true;
     } catch (const std::exception &error) {

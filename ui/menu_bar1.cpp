@@ -69,7 +69,8 @@ void AddRow(fw::MenuBar &bar, const Row &row) {
 }
 
 void AddRows(fw::MenuBar &bar, std::span<const Row> rows) {
-    for (const Row &row : rows) AddRow(bar, row);
+    for (const Row &row : rows)
+        AddRow(bar, row);
 }
 
 const char *const kOwnOperations[] = {"Untitled0", "Untitled1", "Untitled2"};

@@ -28,7 +28,8 @@ const Accessor kAccessors[] = {
 struct PlacedFiles {
     ~PlacedFiles() {
         std::error_code ignored;
-        for (const Accessor &a : kAccessors) fs::remove(OwnFolder() / a.file, ignored);
+        for (const Accessor &a : kAccessors)
+            fs::remove(OwnFolder() / a.file, ignored);
     }
 };
 

@@ -19,7 +19,8 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
     const pid_t child = fork();
     if (child == 0) {
         dup2(pipeEnds[1], STDERR_FILENO);
-        for (const std::string &setting : environment) putenv(const_cast<char *>(setting.c_str()));
+        for (const std::string &setting : environment)
+            putenv(const_cast<char *>(setting.c_str()));
         execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
@@ -27,7 +28,8 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
     const auto deadline = std::chrono::steady_clock::now() + limit;
     char buffer[4096];
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             result.timedOut = true;
             kill(child, SIGKILL);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -84,6 +85,8 @@ void WatchForAboutWindow() {
 class ProgramRun : public testing::Environment {
 public:
     void SetUp() override {
+        // No display needed, however the test is started.
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qAddPreRoutine(&WatchForAboutWindow);
         observed.whichBeforeRun = Module1::which;
         observed.exitStatus = RunProgram();
@@ -93,11 +96,20 @@ public:
 const testing::Environment *const kRun = testing::AddGlobalTestEnvironment(new ProgramRun);
 
 TEST(ProgramRun, StepsRunInStartUpOrder) {
-    const std::vector<std::string> expected = {
-        "RuntimeInit",   "RuntimePerformInitializers",  "_Main",          "_EarlyStartup",
-        "_InitPluginEntrypoints", "_InitFileTypes",    "_NewAppInstance", "_ApplicationAddMenuHandlers",
-        "_RunFrameworkInitialization", "_RuntimeRun",  "_LateStartup",    "_MakeDefaultView",
-        "RuntimePerformFinalizers", "RuntimeExit"};
+    const std::vector<std::string> expected = {"RuntimeInit",
+                                               "RuntimePerformInitializers",
+                                               "_Main",
+                                               "_EarlyStartup",
+                                               "_InitPluginEntrypoints",
+                                               "_InitFileTypes",
+                                               "_NewAppInstance",
+                                               "_ApplicationAddMenuHandlers",
+                                               "_RunFrameworkInitialization",
+                                               "_RuntimeRun",
+                                               "_LateStartup",
+                                               "_MakeDefaultView",
+                                               "RuntimePerformFinalizers",
+                                               "RuntimeExit"};
     EXPECT_EQ(startup::Steps(), expected);
 }
 
@@ -120,10 +132,17 @@ TEST(ProgramRun, InitialisersRunFrameworkThenLibraryThenProgramClasses) {
     auto position = [&order](const std::string &name) {
         return std::find(order.begin(), order.end(), name) - order.begin();
     };
-    const std::vector<std::string> library = {
-        "BadArgumentException",    "BadEntryNumberException",      "Complex",    "ComplexMatrix",
-        "DivideByZeroException",   "Matrix",                       "NegativeNumberException",
-        "NegativeOrZeroException", "OverflowOrUnderflowException", "Polynomial", "RowColumnMismatch"};
+    const std::vector<std::string> library = {"BadArgumentException",
+                                              "BadEntryNumberException",
+                                              "Complex",
+                                              "ComplexMatrix",
+                                              "DivideByZeroException",
+                                              "Matrix",
+                                              "NegativeNumberException",
+                                              "NegativeOrZeroException",
+                                              "OverflowOrUnderflowException",
+                                              "Polynomial",
+                                              "RowColumnMismatch"};
     const auto first = position(library.front());
     ASSERT_LT(first, static_cast<long>(order.size()));
     // The library's eleven in one block, alphabetically.
@@ -133,8 +152,11 @@ TEST(ProgramRun, InitialisersRunFrameworkThenLibraryThenProgramClasses) {
     for (const char *framework : {"RuntimeException", "MenuItem", "MenuBar", "Timer", "Window", "Application"})
         EXPECT_LT(position(framework), first) << framework;
     // The program's classes after them, in table order.
-    const std::vector<std::string> program = {"Tandrel", ControlWnd::ClassRecordOf().name, "MenuBar1.MenuBar1",
-                                              helpWnd::ClassRecordOf().name, AboutWnd_Timer1::ClassRecordOf().name,
+    const std::vector<std::string> program = {"Tandrel",
+                                              ControlWnd::ClassRecordOf().name,
+                                              "MenuBar1.MenuBar1",
+                                              helpWnd::ClassRecordOf().name,
+                                              AboutWnd_Timer1::ClassRecordOf().name,
                                               AboutWnd::ClassRecordOf().name};
     auto previous = first + static_cast<long>(library.size()) - 1;
     for (const std::string &name : program) {
@@ -148,10 +170,10 @@ TEST(ProgramRun, InitialisersRunFrameworkThenLibraryThenProgramClasses) {
 
 TEST(ProgramRun, ApplicationObjectCarriesItsVersionDataAndTheSharedMenuBar) {
     EXPECT_EQ(observed.appClass, &Tandrel::ClassRecordOf());
-    const std::vector<fw::PropertyValue> expected = {
-        int64_t{2}, int64_t{0}, int64_t{0}, int64_t{0}, int64_t{3},
-        fw::String(credits::kCopyrightLine), fw::String("2.0"),
-        fw::String("Tandrel")};
+    const std::vector<fw::PropertyValue> expected = {int64_t{2},        int64_t{0},
+                                                     int64_t{0},        int64_t{0},
+                                                     int64_t{3},        fw::String(credits::kCopyrightLine),
+                                                     fw::String("2.0"), fw::String("Tandrel")};
     EXPECT_EQ(observed.versionData, expected);
     ASSERT_NE(observed.appMenuBar, nullptr);
     EXPECT_EQ(observed.appMenuBar, observed.sharedMenuBar);

@@ -26,9 +26,8 @@ TEST(TandrelClass, ExtendsTheApplicationTableWithItsConstructor) {
 
 TEST(TandrelClass, ImplementsNoApplicationEvent) {
     fw::Ref<Tandrel> app = fw::NewObject<Tandrel>();
-    for (const char *event : {"Activate", "AppearanceChanged", "CancelClose", "Close", "Deactivate",
-                              "EnableMenuItems", "HandleAppleEvent", "NewDocument", "Open", "OpenDocument",
-                              "UnhandledException"})
+    for (const char *event : {"Activate", "AppearanceChanged", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
+                              "HandleAppleEvent", "NewDocument", "Open", "OpenDocument", "UnhandledException"})
         EXPECT_FALSE(app->IsEventImplemented(event)) << event;
 }
 
