@@ -4,6 +4,7 @@
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/properties.h"
+#include "ui/about_wnd_hand_over.h"
 #include "ui/about_wnd_lists.h"
 #include "ui/implicit_windows.h"
 
@@ -60,11 +61,8 @@ void BuildAboutWndTimer1(fw::ClassRecord &r) {
     r.methods = base.methods;
 }
 
-// Hide the about window, then show the conversion window (made now if it
-// does not exist yet).
 void HandOver() {
-    implicit::AboutWnd()->Hide();
-    implicit::ControlWnd()->Show();
+    AboutWndHandOver([] { implicit::ControlWnd()->Show(); });
 }
 
 template <class C> fw::Ref<C> FindControl(const fw::Window &window, std::string_view name) {
@@ -72,6 +70,17 @@ template <class C> fw::Ref<C> FindControl(const fw::Window &window, std::string_
 }
 
 } // namespace
+
+void AboutWndHandOver(const std::function<void()> &showNext) {
+    fw::Ref<AboutWnd> about = implicit::AboutWnd();
+    about->Hide();
+    try {
+        showNext();
+    } catch (...) {
+        if (!about->IsClosed()) about->Show();
+        throw;
+    }
+}
 
 const fw::ClassRecord &AboutWnd_Timer1::ClassRecordOf() {
     static const fw::ClassRecord &r = fw::ClassRegistry::Instance().LookUp("AboutWnd_Timer1", BuildAboutWndTimer1);

@@ -5,7 +5,9 @@
 #include "framework/app_runtime.h"
 #include "framework/runtime_state.h"
 #include "tests/about_help/windows_fixture.h"
+#include "framework/exceptions.h"
 #include "ui/about_wnd.h"
+#include "ui/about_wnd_hand_over.h"
 #include "ui/credits.h"
 #include "ui/implicit_windows.h"
 #include "ui/pictures.h"
@@ -221,6 +223,23 @@ TEST_F(AboutWindowTest, ClosingItWhileTheConversionWindowIsOpenLeavesTheProgramR
     EXPECT_TRUE(about->IsClosed());
     EXPECT_FALSE(fw::QuitRequested());
     EXPECT_FALSE(control->IsClosed());
+}
+
+// With the conversion window failing to come up, the about window stays on
+// the screen: the user sees the alert and still has a window to close, and
+// closing it ends the program.
+TEST_F(AboutWindowTest, AFailedHandOverLeavesTheAboutWindowOnTheScreen) {
+    fw::Ref<AboutWnd> about = implicit::AboutWnd();
+    fw::RuntimeCallHandler([] {
+        AboutWndHandOver([] { fw::RaiseNew<fw::RuntimeException>("the conversion window failed"); });
+    });
+    EXPECT_EQ(recorder_.Alerts(), std::vector<std::string>{"Unhandled RuntimeException: the conversion window failed"});
+    recorder_.events.clear();
+    EXPECT_TRUE(about->IsShown());
+
+    Frame(*about)->close();
+    EXPECT_TRUE(fw::QuitRequested());
+    EXPECT_EQ(fw::detail::ExitStatus(), 0);
 }
 
 } // namespace
