@@ -8,10 +8,12 @@ function(tandrel_add_gtest target)
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   tandrel_warnings(${target})
-  set(env "ASAN_OPTIONS=detect_leaks=1")
+  # Each property value must be a single list element: the discovered tests'
+  # properties are passed on as a flat list, so a second variable in
+  # ENVIRONMENT would be read as a property name.
+  set(properties ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1" TIMEOUT 120)
   if(ARG_GUI)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    list(APPEND properties ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
   endif()
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()

@@ -79,13 +79,11 @@ void BuildFrameworkClasses() {
     Application::ClassRecordOf();
 }
 
-bool DisplayAvailable() {
-    if (view::HaveApplication()) return true;
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char *value = std::getenv(name);
-        if (value && *value) return true;
-    }
-    return false;
+// Whether an alert at start-up can reach a person: the framework's own
+// alerts need a real display (offscreen and minimal show nothing and would
+// wait for an OK that never comes); any other presenter decides for itself.
+bool AlertsReachAPerson() {
+    return &CurrentPresenter() != &view::QtPresenter::Instance() || view::PlatformShowsWindows();
 }
 
 String Describe(const Ref<RuntimeException> &e) {
@@ -191,7 +189,7 @@ void _UnhandledException(const Ref<RuntimeException> &exception) {
     if (s.phase == Phase::StartingUp) {
         std::cerr << text << " (during start-up)" << std::endl;
         s.exitStatus = 1;
-        if (DisplayAvailable()) MsgBox(text);
+        if (AlertsReachAPerson()) MsgBox(text);
         return;
     }
     MsgBox(text);

@@ -2,6 +2,8 @@
 
 #include "framework/view/qt_support.h"
 
+#include <iostream>
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -13,6 +15,11 @@ QtPresenter &QtPresenter::Instance() {
 }
 
 void QtPresenter::Alert(const String &text) {
+    if (!PlatformShowsWindows()) {
+        // No one could press OK: the text goes to standard error instead.
+        std::cerr << text << std::endl;
+        return;
+    }
     EnsureApplication();
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), ToQtLines(text.view()),
                     QMessageBox::Ok, QApplication::activeWindow());

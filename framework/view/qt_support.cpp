@@ -17,6 +17,13 @@ void EnsureApplication() {
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
+bool PlatformShowsWindows() {
+    QString platform = HaveApplication() ? QGuiApplication::platformName() : qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.isEmpty() && !HaveApplication())
+        return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !platform.startsWith(QLatin1String("offscreen")) && !platform.startsWith(QLatin1String("minimal"));
+}
+
 bool HaveApplication() { return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr; }
 
 QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }

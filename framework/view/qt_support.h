@@ -16,6 +16,8 @@ namespace fw::view {
 // only when told (Quit), never when the last window closes.
 void EnsureApplication();
 bool HaveApplication();
+// False on Qt's offscreen and minimal platforms, where no person sees a window.
+bool PlatformShowsWindows();
 
 QString ToQt(std::string_view text);
 String FromQt(const QString &text);

@@ -66,6 +66,7 @@ TEST_F(WindowTest, BuildsInOrderOpensAfterBindingsShowsAndIsFoundByClassName) {
 
 TEST_F(WindowTest, EventsTheClassDoesNotListAreNotRaised) {
     PlainWnd::closeCalls = 0;
+    TestWnd::ClassRecordOf();
     fw::Ref<PlainWnd> window = fw::ImplicitWindow<PlainWnd>();
     EXPECT_TRUE(window->IsShown());
     window->Close();
