@@ -1,0 +1,167 @@
+// The conversion window's controls: making them, wiring their events, and
+// finding them (and the menu items) again by name.
+#include "convert/control_wnd.h"
+
+#include <string_view>
+
+#include "convert/control_wnd_lists.h"
+#include "framework/control.h"
+#include "framework/delegate.h"
+#include "framework/exceptions.h"
+#include "framework/properties.h"
+#include "ui/pictures.h"
+
+namespace {
+
+using RecordOf = const fw::ClassRecord &(*)();
+using PictureOf = fw::Ref<fw::Picture> (*)();
+using MakeHandler = fw::Ref<fw::Delegate> (*)(ControlWnd &);
+
+struct ControlRow {
+    const char *name;
+    RecordOf record;
+    PictureOf picture; // canvases only
+};
+
+// Creation order.
+const ControlRow kControls[] = {
+    {"Canvas1", &fw::Canvas::ClassRecordOf, &pictures::TD270},
+    {"CalcBtn", &fw::PushButton::ClassRecordOf, nullptr},
+    {"ClearSDBtn", &fw::PushButton::ClassRecordOf, nullptr},
+    {"InfoBtn", &fw::PushButton::ClassRecordOf, nullptr},
+    {"corrFld", &fw::TextArea::ClassRecordOf, nullptr},
+    {"covFld", &fw::TextArea::ClassRecordOf, nullptr},
+    {"Canvas3", &fw::Canvas::ClassRecordOf, &pictures::icon75},
+    {"Label3", &fw::Label::ClassRecordOf, nullptr},
+    {"dimFld", &fw::TextField::ClassRecordOf, nullptr},
+    {"scratchFld", &fw::TextArea::ClassRecordOf, nullptr},
+    {"Canvas4", &fw::Canvas::ClassRecordOf, &pictures::corrM},
+    {"Canvas5", &fw::Canvas::ClassRecordOf, &pictures::covM},
+    {"sdFld", &fw::TextArea::ClassRecordOf, nullptr},
+    {"Canvas6", &fw::Canvas::ClassRecordOf, &pictures::sd},
+    {"RadioButton2", &fw::RadioButton::ClassRecordOf, nullptr},
+    {"RadioButton1", &fw::RadioButton::ClassRecordOf, nullptr},
+    {"Line1", &fw::Line::ClassRecordOf, nullptr},
+    {"Line2", &fw::Line::ClassRecordOf, nullptr},
+    {"Line3", &fw::Line::ClassRecordOf, nullptr},
+    {"Line4", &fw::Line::ClassRecordOf, nullptr},
+    {"ClearCorrBtn", &fw::PushButton::ClassRecordOf, nullptr},
+    {"ClearCovBtn", &fw::PushButton::ClassRecordOf, nullptr},
+    {"Label1", &fw::Label::ClassRecordOf, nullptr},
+};
+
+struct BindingRow {
+    const char *control;
+    int event;
+    MakeHandler handler;
+};
+
+// Each handler is the window's own method, bound to the window and carrying
+// its signature text.
+#define HANDLER(Method, Signature) \
+    [](ControlWnd &w) { return fw::RuntimeCreateDelegate(w, &ControlWnd::Method, Signature); }
+
+// In the order they are made.
+const BindingRow kBindings[] = {
+    {"CalcBtn", fw::EventNumber::Action, HANDLER(CalcBtn_Action, "( PushButton )")},
+    {"ClearSDBtn", fw::EventNumber::Action, HANDLER(ClearSDBtn_Action, "( PushButton )")},
+    {"InfoBtn", fw::EventNumber::Action, HANDLER(InfoBtn_Action, "( PushButton )")},
+    {"corrFld", fw::EventNumber::Open, HANDLER(corrFld_Open, "( TextArea )")},
+    {"corrFld", fw::EventNumber::TextChange, HANDLER(corrFld_TextChange, "( TextArea )")},
+    {"corrFld", fw::EventNumber::KeyDown, HANDLER(corrFld_KeyDown, "( TextArea, String ) as Boolean")},
+    {"covFld", fw::EventNumber::Open, HANDLER(covFld_Open, "( TextArea )")},
+    {"covFld", fw::EventNumber::TextChange, HANDLER(covFld_TextChange, "( TextArea )")},
+    {"covFld", fw::EventNumber::KeyDown, HANDLER(covFld_KeyDown, "( TextArea, String ) as Boolean")},
+    {"Label3", fw::EventNumber::Open, HANDLER(Label3_Open, "( Label )")},
+    {"dimFld", fw::EventNumber::KeyDown, HANDLER(dimFld_KeyDown, "( TextField, String ) as Boolean")},
+    {"sdFld", fw::EventNumber::KeyDown, HANDLER(sdFld_KeyDown, "( TextArea, String ) as Boolean")},
+    {"sdFld", fw::EventNumber::Open, HANDLER(sdFld_Open, "( TextArea )")},
+    {"sdFld", fw::EventNumber::TextChange, HANDLER(sdFld_TextChange, "( TextArea )")},
+    {"RadioButton2", fw::EventNumber::Action, HANDLER(RadioButton2_Action, "( RadioButton )")},
+    {"RadioButton1", fw::EventNumber::Action, HANDLER(RadioButton1_Action, "( RadioButton )")},
+    {"ClearCorrBtn", fw::EventNumber::Action, HANDLER(ClearCorrBtn_Action, "( PushButton )")},
+    {"ClearCovBtn", fw::EventNumber::Action, HANDLER(ClearCovBtn_Action, "( PushButton )")},
+};
+
+#undef HANDLER
+
+} // namespace
+
+void ControlWnd::_CreateControls0() {
+    for (const ControlRow &row : kControls) {
+        const fw::ClassRecord &record = row.record();
+        {
+            fw::Ref<fw::Object> made = __New(record);
+            fw::Ref<fw::Control> control(fw::CheckCast<fw::Control>(made.get()));
+            control->Constructor();
+            _AddControl(row.name, control);
+        } // the window holds the control from here on
+
+        fw::Object *control = fw::RuntimeCheckCast(_ControlByName(row.name).get(), record);
+        if (row.picture) {
+            fw::CheckCast<fw::Canvas>(control)->SetBackdrop(row.picture());
+            control = fw::RuntimeCheckCast(_ControlByName(row.name).get(), record);
+        }
+        fw::_SetProperties(*control, control_wnd_lists::Control(row.name));
+
+        for (const BindingRow &binding : kBindings) {
+            if (std::string_view(binding.control) != row.name) continue;
+            fw::Object *target = fw::RuntimeCheckCast(_ControlByName(row.name).get(), record);
+            fw::RuntimeAddEventHandler(target, binding.event, binding.handler(*this));
+        }
+    }
+}
+
+// --- the control accessors ------------------------------------------------------
+
+template <class C> fw::Ref<C> ControlWnd::Find(const char *name) {
+    return fw::Ref<C>(fw::CheckCast<C>(_ControlByName(name).get()));
+}
+
+fw::Ref<fw::Canvas> ControlWnd::Canvas1() { return Find<fw::Canvas>("Canvas1"); }
+fw::Ref<fw::PushButton> ControlWnd::CalcBtn() { return Find<fw::PushButton>("CalcBtn"); }
+fw::Ref<fw::PushButton> ControlWnd::ClearSDBtn() { return Find<fw::PushButton>("ClearSDBtn"); }
+fw::Ref<fw::PushButton> ControlWnd::InfoBtn() { return Find<fw::PushButton>("InfoBtn"); }
+fw::Ref<fw::TextArea> ControlWnd::corrFld() { return Find<fw::TextArea>("corrFld"); }
+fw::Ref<fw::TextArea> ControlWnd::covFld() { return Find<fw::TextArea>("covFld"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas3() { return Find<fw::Canvas>("Canvas3"); }
+fw::Ref<fw::Label> ControlWnd::Label3() { return Find<fw::Label>("Label3"); }
+fw::Ref<fw::TextField> ControlWnd::dimFld() { return Find<fw::TextField>("dimFld"); }
+fw::Ref<fw::TextArea> ControlWnd::scratchFld() { return Find<fw::TextArea>("scratchFld"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas4() { return Find<fw::Canvas>("Canvas4"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas5() { return Find<fw::Canvas>("Canvas5"); }
+fw::Ref<fw::TextArea> ControlWnd::sdFld() { return Find<fw::TextArea>("sdFld"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas6() { return Find<fw::Canvas>("Canvas6"); }
+fw::Ref<fw::RadioButton> ControlWnd::RadioButton2() { return Find<fw::RadioButton>("RadioButton2"); }
+fw::Ref<fw::RadioButton> ControlWnd::RadioButton1() { return Find<fw::RadioButton>("RadioButton1"); }
+fw::Ref<fw::Line> ControlWnd::Line1() { return Find<fw::Line>("Line1"); }
+fw::Ref<fw::Line> ControlWnd::Line2() { return Find<fw::Line>("Line2"); }
+fw::Ref<fw::Line> ControlWnd::Line3() { return Find<fw::Line>("Line3"); }
+fw::Ref<fw::Line> ControlWnd::Line4() { return Find<fw::Line>("Line4"); }
+fw::Ref<fw::PushButton> ControlWnd::ClearCorrBtn() { return Find<fw::PushButton>("ClearCorrBtn"); }
+fw::Ref<fw::PushButton> ControlWnd::ClearCovBtn() { return Find<fw::PushButton>("ClearCovBtn"); }
+fw::Ref<fw::Label> ControlWnd::Label1() { return Find<fw::Label>("Label1"); }
+
+// --- the menu-item accessors ----------------------------------------------------
+
+template <class C> fw::Ref<C> ControlWnd::FindItem(const char *name) {
+    const fw::Ref<fw::MenuBar> &bar = MenuBar();
+    if (!bar) fw::RaiseNew<fw::NilObjectException>("The conversion window has no menu bar");
+    return fw::Ref<C>(fw::CheckCast<C>(bar->_Lookup(name).get()));
+}
+
+fw::Ref<fw::MenuItem> ControlWnd::InfoMenu() { return FindItem<fw::MenuItem>("InfoMenu"); }
+fw::Ref<fw::MenuItem> ControlWnd::InfoItem() { return FindItem<fw::MenuItem>("InfoItem"); }
+fw::Ref<fw::MenuItem> ControlWnd::ControlItem() { return FindItem<fw::MenuItem>("ControlItem"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditMenu() { return FindItem<fw::MenuItem>("EditMenu"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditSelectAll() { return FindItem<fw::MenuItem>("EditSelectAll"); }
+fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu0() { return FindItem<fw::MenuItem>("UntitledMenu0"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditClear() { return FindItem<fw::MenuItem>("EditClear"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditPaste() { return FindItem<fw::MenuItem>("EditPaste"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditCopy() { return FindItem<fw::MenuItem>("EditCopy"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditCut() { return FindItem<fw::MenuItem>("EditCut"); }
+fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu1() { return FindItem<fw::MenuItem>("UntitledMenu1"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditUndo() { return FindItem<fw::MenuItem>("EditUndo"); }
+fw::Ref<fw::MenuItem> ControlWnd::FileMenu() { return FindItem<fw::MenuItem>("FileMenu"); }
+fw::Ref<fw::PrefsMenuItem> ControlWnd::AboutItem() { return FindItem<fw::PrefsMenuItem>("AboutItem"); }
+fw::Ref<fw::QuitMenuItem> ControlWnd::FileQuit() { return FindItem<fw::QuitMenuItem>("FileQuit"); }

@@ -1,0 +1,259 @@
+// The Calculate button on the real window: typed, pasted and copied
+// matrices in both directions, and every alert of the request.
+#include "tests/control_wnd/window_fixture.h"
+
+#include <ostream>
+
+#include "convert/module1.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+constexpr const char *kChooseDirection =
+    "Please select either correlation to covariance or covariance to correlation";
+constexpr const char *kDimension = "Please enter the dimension of the matrix. 2-100 allowed.";
+constexpr const char *kEnterCorrelation = "Enter data for correlation matrix.";
+constexpr const char *kCheckCorrelation =
+    "Check data. Number of rows and columns do not match the dimension specified for the correlation matrix.";
+constexpr const char *kEnterDeviations = "Enter standard deviations";
+constexpr const char *kCheckDeviations =
+    "Check data. Number of rows and columns do not match the dimension specified for the standard deviation vector.";
+constexpr const char *kNegativeDeviation = "Check data. Standard deviations must not be negative.";
+constexpr const char *kEnterCovariance = "Enter data for covariance matrix.";
+constexpr const char *kCheckCovariance =
+    "Check data. Number of rows and columns do not match the dimension specified for the covariance matrix.";
+constexpr const char *kBadVariance =
+    "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.";
+constexpr const char *kLargeNumber = "Very large number encountered. Check results and accept with caution.";
+
+// The 3 × 3 example: correlations 0.5, 0.25, 0.4 and deviations 2, 3, 4
+// give these covariances, and back. The library lines the columns up on
+// their decimal points, two blanks apart.
+constexpr const char *kExampleCovariance = "4  3     2\r"
+                                           "3  9     4.8\r"
+                                           "2  4.8  16\r";
+constexpr const char *kExampleCorrelation = "1     0.5  0.25\r"
+                                            "0.5   1    0.4\r"
+                                            "0.25  0.4  1\r";
+
+using ControlWndConversion = ControlWndTest;
+
+// --- correlation to covariance, typed -------------------------------------------
+
+struct TypedCase {
+    const char *name;
+    const char *dimension;
+    const char *correlation; // as typed: "\r" Return, "\t" Tab
+    const char *deviations;
+    const char *covariance;  // covFld afterwards
+};
+
+void PrintTo(const TypedCase &c, std::ostream *out) { *out << c.name; }
+
+class TypedCorrelation : public ControlWndTest, public testing::WithParamInterface<TypedCase> {};
+
+TEST_P(TypedCorrelation, CalculateWritesTheCovariancesIntoCovFld) {
+    const TypedCase &c = GetParam();
+    Type(*window->dimFld(), c.dimension);
+    Type(*window->corrFld(), c.correlation);
+    Type(*window->sdFld(), c.deviations);
+    Click(*window->CalcBtn()); // no radio button pressed: direction 1
+
+    EXPECT_EQ(Alerts(), std::vector<std::string>{});
+    EXPECT_EQ(window->covFld()->Text().str(), c.covariance);
+    ProcessEvents();
+    EXPECT_EQ(Shown(*window->covFld()), c.covariance);
+    EXPECT_EQ(window->dimFld()->Text().str(), c.dimension);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedCorrelation,
+    testing::Values(
+        TypedCase{"TabsBetweenValues", "3", "1\t0.5\t0.25\r0.5\t1\t0.4\r0.25\t0.4\t1\r", "2\r3\r4\r",
+                  "4  3     2\r3  9     4.8\r2  4.8  16\r\r"},
+        TypedCase{"BlanksAndNoLastReturn", "3", "1 0.5 0.25\r0.5 1 0.4\r0.25  0.4  1", "2\r3\r4",
+                  "4  3     2\r3  9     4.8\r2  4.8  16\r\r"},
+        // Four decimals: 4.69 squared stays 21.9961.
+        TypedCase{"FourDecimalsKept", "2", "1 .5\r.5 1\r", "4.690\r2\r", "21.9961  4.69\r 4.69    4\r\r"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// --- covariance to correlation, pasted --------------------------------------------
+
+struct PastedCase {
+    const char *name;
+    const char *clipboard;
+};
+
+void PrintTo(const PastedCase &c, std::ostream *out) { *out << c.name; }
+
+class PastedCovariance : public ControlWndTest, public testing::WithParamInterface<PastedCase> {};
+
+TEST_P(PastedCovariance, CalculateWritesTheCorrelationsIntoCorrFld) {
+    Click(*window->RadioButton2());
+    EXPECT_EQ(Module1::which, 2);
+    EXPECT_TRUE(window->RadioButton2()->Value());
+    Type(*window->dimFld(), "3");
+    Paste(*window->covFld(), QString::fromUtf8(GetParam().clipboard));
+    Click(*window->CalcBtn());
+
+    EXPECT_EQ(Alerts(), std::vector<std::string>{});
+    const char *expected = "1       0.2121  0.6852\r"
+                           "0.2121  1       0.8572\r"
+                           "0.6852  0.8572  1\r";
+    EXPECT_EQ(window->corrFld()->Text().str(), expected);
+    ProcessEvents();
+    EXPECT_EQ(Shown(*window->corrFld()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, PastedCovariance,
+    testing::Values(PastedCase{"SpreadsheetLF", "1\t0.3\t0.65\n0.3\t2\t1.15\n0.65\t1.15\t0.9\n"},
+                    PastedCase{"SpreadsheetCRLF", "1\t0.3\t0.65\r\n0.3\t2\t1.15\r\n0.65\t1.15\t0.9\r\n"},
+                    PastedCase{"SpreadsheetNoLastLineEnd", "1.00\t0.30\t0.65\n0.30\t2.00\t1.15\n0.65\t1.15\t0.90"},
+                    PastedCase{"HelpTextNoBreakSpaces",
+                               "1.00\u00a0\u00a00.30\u00a0\u00a00.65\r0.30\u00a0\u00a02.00\u00a0\u00a01.15\r"
+                               "0.65\u00a0\u00a01.15\u00a0\u00a00.90\r"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// --- the result copied out and converted back -------------------------------------
+
+class CopiedResult : public ControlWndTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(CopiedResult, CopiesAsLinesAndConvertsBack) {
+    const bool throughMenu = GetParam();
+    Type(*window->dimFld(), "3");
+    Type(*window->corrFld(), "1\t0.5\t0.25\r0.5\t1\t0.4\r0.25\t0.4\t1\r");
+    Type(*window->sdFld(), "2\r3\r4\r");
+    Click(*window->CalcBtn());
+    ASSERT_EQ(window->covFld()->Text().str(), std::string(kExampleCovariance) + "\r");
+
+    QWidget *covWidget = WidgetOf(*window->covFld());
+    covWidget->setFocus(Qt::OtherFocusReason);
+    ProcessEvents();
+    QGuiApplication::clipboard()->clear();
+    if (throughMenu) {
+        ASSERT_NE(MenuAction("EditSelectAll"), nullptr);
+        ASSERT_NE(MenuAction("EditCopy"), nullptr);
+        MenuAction("EditSelectAll")->trigger();
+        MenuAction("EditCopy")->trigger();
+    } else {
+        QTest::keyClick(covWidget, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(covWidget, Qt::Key_C, Qt::ControlModifier);
+    }
+    ProcessEvents();
+    // What a spreadsheet gets: one line per row.
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "4  3     2\n3  9     4.8\n2  4.8  16\n\n");
+
+    Click(*window->ClearCovBtn());
+    EXPECT_EQ(window->covFld()->Text().str(), "");
+    Paste(*window->covFld(), QGuiApplication::clipboard()->text());
+    Type(*window->dimFld(), "3");
+    Click(*window->RadioButton2());
+    Click(*window->CalcBtn());
+
+    EXPECT_EQ(Alerts(), std::vector<std::string>{});
+    EXPECT_EQ(window->corrFld()->Text().str(), kExampleCorrelation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, CopiedResult, testing::Values(false, true),
+                         [](const auto &info) { return info.param ? "EditMenu" : "CtrlKeys"; });
+
+TEST_F(ControlWndConversion, LargeCovariancesCarryTheWarningAfterTheMatrix) {
+    Type(*window->dimFld(), "2");
+    Type(*window->corrFld(), "1 0\r0 1\r");
+    Type(*window->sdFld(), "40000\r1\r");
+    Click(*window->CalcBtn());
+    EXPECT_EQ(Alerts(), std::vector<std::string>{});
+    const std::string text = window->covFld()->Text().str();
+    const std::string tail = std::string("\r\r") + kLargeNumber;
+    ASSERT_GT(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+}
+
+// --- Tab in the fields ------------------------------------------------------------
+
+TEST_F(ControlWndConversion, TabTypesATabInTheMatrixFieldsAndMovesOnElsewhere) {
+    Type(*window->dimFld(), "3\t");
+    EXPECT_EQ(window->dimFld()->Text().str(), "3");
+    EXPECT_EQ(FocusWidget(), WidgetOf(*window->corrFld())); // next in the tab order
+
+    Type(*window->corrFld(), "1\t2");
+    EXPECT_EQ(window->corrFld()->Text().str(), "1\t2");
+    EXPECT_EQ(FocusWidget(), WidgetOf(*window->corrFld()));
+
+    Type(*window->covFld(), "\t");
+    EXPECT_EQ(window->covFld()->Text().str(), "\t");
+
+    Type(*window->sdFld(), "5\t");
+    EXPECT_EQ(window->sdFld()->Text().str(), "5");
+    EXPECT_NE(FocusWidget(), WidgetOf(*window->sdFld()));
+    EXPECT_EQ(Beeps(), 0);
+}
+
+// --- the alerts, in the order the request tests --------------------------------------
+
+struct AlertCase {
+    const char *name;
+    int64_t which;
+    const char *dimension, *correlation, *deviations, *covariance;
+    const char *alert;
+    const char *focus; // the field given the focus, or null
+};
+
+void PrintTo(const AlertCase &c, std::ostream *out) { *out << c.name; }
+
+class RequestAlerts : public ControlWndTest, public testing::WithParamInterface<AlertCase> {};
+
+TEST_P(RequestAlerts, StopsAtTheFirstProblemAndLeavesTheFields) {
+    const AlertCase &c = GetParam();
+    Module1::which = c.which;
+    window->dimFld()->SetText(c.dimension);
+    window->corrFld()->SetText(c.correlation);
+    window->sdFld()->SetText(c.deviations);
+    window->covFld()->SetText(c.covariance);
+    window->scratchFld()->SetText("last buffer");
+    Click(*window->CalcBtn());
+
+    std::vector<fw::RecordingPresenter::Event> expected = {{Kind::Alert, c.alert}};
+    if (c.focus) expected.push_back({Kind::Focus, c.focus});
+    EXPECT_EQ(Events(), expected);
+    if (c.focus) {
+        EXPECT_EQ(FocusWidget(), WidgetOf(*window->_ControlByName(c.focus)));
+    }
+
+    EXPECT_EQ(window->dimFld()->Text().str(), c.dimension);
+    EXPECT_EQ(window->corrFld()->Text().str(), c.correlation);
+    EXPECT_EQ(window->sdFld()->Text().str(), c.deviations);
+    EXPECT_EQ(window->covFld()->Text().str(), c.covariance);
+    EXPECT_EQ(window->scratchFld()->Text().str(), "last buffer");
+    EXPECT_EQ(Module1::which, c.which);
+}
+
+const char *const kIdentity2 = "1 0\r0 1\r";
+
+INSTANTIATE_TEST_SUITE_P(
+    InOrder, RequestAlerts,
+    testing::Values(
+        AlertCase{"NoDirectionAndNothingElse", 0, "", "", "", "", kChooseDirection, nullptr},
+        AlertCase{"NoDimension", 1, "", kIdentity2, "1\r1\r", "", kDimension, "dimFld"},
+        AlertCase{"DimensionOne", 1, "1", kIdentity2, "1\r1\r", "", kDimension, "dimFld"},
+        AlertCase{"DimensionPastHundred", 2, "101", "", "", kIdentity2, kDimension, "dimFld"},
+        AlertCase{"TrimmedDimensionPasses", 1, " 2 ", "1", "", "", kEnterCorrelation, "corrFld"},
+        AlertCase{"CorrelationOfOneCharacter", 1, "2", "1", "1\r1\r", "", kEnterCorrelation, "corrFld"},
+        AlertCase{"CorrelationOfAnotherSize", 1, "3", kIdentity2, "1\r1\r1\r", "", kCheckCorrelation, nullptr},
+        AlertCase{"CorrelationNotANumber", 1, "2", "1 x\r0 1\r", "1\r1\r", "", kCheckCorrelation, nullptr},
+        AlertCase{"NoDeviations", 1, "2", kIdentity2, "", "", kEnterDeviations, nullptr},
+        AlertCase{"DeviationsSideBySide", 1, "2", kIdentity2, "1 2\r", "", kCheckDeviations, nullptr},
+        AlertCase{"NegativeDeviation", 1, "2", kIdentity2, "1\r-2\r", "earlier result", kNegativeDeviation,
+                  nullptr},
+        AlertCase{"NoCovariance", 2, "2", "earlier result", "", "5", kEnterCovariance, "covFld"},
+        AlertCase{"CovarianceOfAnotherSize", 2, "3", "", "", kIdentity2, kCheckCovariance, nullptr},
+        AlertCase{"ZeroVariance", 2, "2", "", "", "1 0\r0 0\r", kBadVariance, nullptr}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
