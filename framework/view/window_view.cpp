@@ -236,8 +236,11 @@ bool WindowView::IsShown() const { return frame_ && frame_->isVisible(); }
 void WindowView::ScheduleTabOrder() {
     if (tabOrderPending_ || !frame_) return;
     tabOrderPending_ = true;
-    QTimer::singleShot(0, frame_, [this] {
-        if (tabOrderPending_) ApplyTabOrder();
+    // The view may end before the call runs, while its frame waits to be
+    // deleted: ask the frame for its view then.
+    QTimer::singleShot(0, frame_, [frame = frame_.data()] {
+        WindowView *view = frame->view_;
+        if (view && view->tabOrderPending_) view->ApplyTabOrder();
     });
 }
 
