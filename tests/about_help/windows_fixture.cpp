@@ -4,26 +4,44 @@
 #include "framework/runtime_state.h"
 #include "framework/timer.h"
 #include "framework/view/control_view.h"
-#include "framework/view/qt_support.h"
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
 #include "matrix/binding.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
 
-void WindowsTest::SetUpTestSuite() {
-    static bool once = [] {
-        fw::view::EnsureApplication();
+namespace {
+
+// The Qt application, the framework's classes and the matrix library, once
+// for the whole test program; the application ends with it.
+class WindowsEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "about_help_tests";
+        static char *argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
         fw::_RuntimeInitExternalClasses();
         _InitPluginEntrypoints();
-        fw::SetTimerClockRateForTesting(kRate);
-        return true;
-    }();
-    (void)once;
-}
+        fw::SetTimerClockRateForTesting(WindowsTest::kRate);
+    }
+    void TearDown() override {
+        fw::detail::DiscardAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete app_;
+    }
+
+private:
+    QApplication *app_ = nullptr;
+};
+
+[[maybe_unused]] testing::Environment *const environment = testing::AddGlobalTestEnvironment(new WindowsEnvironment);
+
+} // namespace
 
 void WindowsTest::SetUp() {
     presenter_ = std::make_unique<fw::ScopedPresenter>(recorder_);

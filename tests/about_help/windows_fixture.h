@@ -14,16 +14,16 @@
 class QWidget;
 
 // The program's windows on the offscreen platform. The Qt application, the
-// framework's classes and the matrix library are set up once per process;
-// each test starts with no window open, records every alert, and ends by
-// discarding the windows it left open. Timers run kRate times as fast as in
-// the program, so the about window's 4000 ms last kPeriodMs here.
+// framework's classes and the matrix library are set up once per process
+// (windows_fixture.cpp); each test starts with no window open, records every
+// alert, and ends by discarding the windows it left open. Timers run kRate
+// times as fast as in the program, so the about window's 4000 ms last
+// kPeriodMs here.
 class WindowsTest : public testing::Test {
 public:
     static constexpr int kRate = 20;
     static constexpr int kPeriodMs = 4000 / kRate;
 
-    static void SetUpTestSuite();
 
     // The open window of that class name, else nil; never builds one.
     static fw::Ref<fw::Window> OpenWindow(std::string_view className);
