@@ -212,7 +212,11 @@ void RuntimeCallHandler(const std::function<void()> &code) {
 
 void RuntimePerformFinalizers() {
     RuntimeState &s = State();
+    // No event follows: the windows' widgets end at once.
+    detail::SetShuttingDown(true);
     detail::DiscardAllWindows();
+    if (QCoreApplication::instance()) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    detail::SetShuttingDown(false);
     s.app = nullptr;
     s.phase = Phase::Finished;
 }

@@ -21,6 +21,7 @@ const ClassRecord &Canvas::ClassRecordOf() {
 }
 
 void Canvas::SetBackdrop(Ref<Picture> picture) {
+    BeforeChange();
     backdrop_ = std::move(picture);
     Changed(Aspect::Backdrop);
 }

@@ -3,6 +3,7 @@
 #include "framework/exceptions.h"
 #include "framework/property_decl.h"
 #include "framework/view/control_view.h"
+#include "framework/view/qt_support.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -52,6 +53,10 @@ bool Control::RaiseEvent(int eventNumber, EventArgs args) {
         if (b.number == eventNumber) handlers.push_back(b.handler);
     for (const Ref<Delegate> &h : handlers) result = h->Invoke(args) || result;
     return result;
+}
+
+void Control::BeforeChange() const {
+    if (view_) view::CheckGuiThread("Setting a control's property");
 }
 
 void Control::Changed(Aspect aspect) {

@@ -56,6 +56,7 @@ enum class Aspect {
 public:                                                                                       \
     const Type &Name() const { return Name##_; }                                              \
     void Set##Name(Type value) {                                                              \
+        BeforeChange();                                                                       \
         Name##_ = std::move(value);                                                           \
         Changed(::fw::Aspect::AspectName);                                                    \
     }                                                                                         \
@@ -102,6 +103,9 @@ public:
     bool RaiseEvent(int eventNumber, EventArgs args = {});
 
     // --- framework side -------------------------------------------------
+    // Raises before anything changes when called off the main thread while the
+    // control is on the screen.
+    void BeforeChange() const;
     // Has the view show what changed; nothing while there is no view.
     void Changed(Aspect aspect);
     // Called by the window: the control joins it, gets its view, ends with it.

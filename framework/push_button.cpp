@@ -23,6 +23,7 @@ const ClassRecord &PushButton::ClassRecordOf() {
 }
 
 void PushButton::SetDefault(bool value) {
+    BeforeChange();
     default_ = value;
     Changed(Aspect::Behaviour);
 }

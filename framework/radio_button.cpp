@@ -21,6 +21,7 @@ const ClassRecord &RadioButton::ClassRecordOf() {
 }
 
 void RadioButton::SetValue(bool value) {
+    BeforeChange();
     value_ = value;
     if (value) {
         if (fw::Window *w = OwnerWindow()) {

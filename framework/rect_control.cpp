@@ -3,6 +3,7 @@
 #include "framework/presenter.h"
 #include "framework/property_decl.h"
 #include "framework/view/control_view.h"
+#include "framework/view/qt_support.h"
 
 namespace fw {
 
@@ -30,6 +31,7 @@ const ClassRecord &RectControl::ClassRecordOf() {
 void RectControl::SetFocus() {
     if (Ended()) return;
     if (view::ControlView *v = View()) {
+        view::CheckGuiThread("RectControl.SetFocus");
         v->EnsureSynced();
         if (QWidget *w = v->Widget()) w->setFocus(Qt::OtherFocusReason);
     }

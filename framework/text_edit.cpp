@@ -58,6 +58,7 @@ const ClassRecord &TextField::ClassRecordOf() {
 }
 
 void TextEdit::SetText(String text) {
+    BeforeChange();
     if (text == text_) return;
     text_ = std::move(text);
     TextReplaced();

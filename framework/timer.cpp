@@ -42,11 +42,13 @@ Timer::~Timer() = default;
 void Timer::Constructor() {}
 
 void Timer::SetPeriod(int64_t milliseconds) {
+    view::CheckGuiThread("Timer.Period");
     period_ = milliseconds < 0 ? 0 : milliseconds;
     if (runMode_ != RunMode::Off) Restart();
 }
 
 void Timer::SetRunMode(int64_t mode) {
+    view::CheckGuiThread("Timer.RunMode");
     runMode_ = mode;
     Restart();
 }

@@ -7,6 +7,7 @@
 #include "framework/property_decl.h"
 #include "framework/rect_control.h"
 #include "framework/view/control_view.h"
+#include "framework/view/qt_support.h"
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
 
@@ -75,6 +76,7 @@ Window::~Window() {
 void Window::Constructor() {
     if (built_ || building_ || closed_)
         RaiseNew<RuntimeException>("Window " + (Class() ? Class()->name : std::string()) + " is built already");
+    view::CheckGuiThread("Window.Constructor");
     Ref<Window> self(this);
     building_ = true;
     detail::RegisterOpenWindow(*this);
@@ -159,6 +161,7 @@ bool Window::RunMenuHandler(std::string_view itemName, bool &has) {
 }
 
 void Window::SetMenuBar(Ref<fw::MenuBar> menuBar) {
+    BeforeChange();
     menuBar_ = std::move(menuBar);
     Changed(Aspect::Menu);
 }
@@ -185,6 +188,7 @@ bool Window::RaiseKeyDown(const String &key) {
 // --- showing, hiding, closing -----------------------------------------------
 
 void Window::SetVisible(bool visible) {
+    BeforeChange();
     visible_ = visible;
     if (built_ && !closed_) Changed(Aspect::Visibility);
 }
@@ -192,6 +196,7 @@ void Window::SetVisible(bool visible) {
 bool Window::IsShown() const { return built_ && !closed_ && view_ && view_->IsShown(); }
 
 void Window::Show() {
+    view::CheckGuiThread("Window.Show");
     if (!built_ && !building_) RaiseNew<RuntimeException>("Show: the window was never built");
     if (closed_) RaiseNew<RuntimeException>("Show: the window has closed");
     visible_ = true;
@@ -201,6 +206,7 @@ void Window::Show() {
 }
 
 void Window::Hide() {
+    view::CheckGuiThread("Window.Hide");
     if (closed_) return;
     visible_ = false;
     if (view_) view_->Hide();
@@ -208,6 +214,7 @@ void Window::Hide() {
 
 void Window::Close() {
     if (closed_) return;
+    view::CheckGuiThread("Window.Close");
     Ref<Window> self(this);
     if (built_ && IsEventImplemented("Close")) {
         // The window closes even when its Close handler fails.
@@ -236,11 +243,16 @@ void Window::EndWindow() {
     view_.reset();
 }
 
+void Window::BeforeChange() const {
+    if (view_) view::CheckGuiThread("Setting a window's property");
+}
+
 void Window::Changed(Aspect aspect) {
     if (view_) view_->Apply(aspect);
 }
 
 void Window::Resize(int64_t width, int64_t height) {
+    BeforeChange();
     const int64_t dx = width - width_, dy = height - height_;
     width_ = width;
     height_ = height;

@@ -159,6 +159,7 @@ public:
     bool IsShown() const;
 
     // --- framework side ----------------------------------------------------
+    void BeforeChange() const;
     void Changed(Aspect aspect);
     // The content area took a new size (the user resized the window, or code
     // set Width/Height): controls follow their locks.

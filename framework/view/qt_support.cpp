@@ -1,8 +1,11 @@
 #include "framework/view/qt_support.h"
 
+#include "framework/exceptions.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QThread>
 
 namespace fw::view {
 
@@ -15,6 +18,12 @@ void EnsureApplication() {
         new QApplication(argc, argv);
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void CheckGuiThread(const char *operation) {
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() != app->thread())
+        RaiseNew<RuntimeException>(std::string(operation) + " was called outside the main thread");
 }
 
 bool PlatformShowsWindows() {

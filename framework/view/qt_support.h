@@ -16,6 +16,10 @@ namespace fw::view {
 // only when told (Quit), never when the last window closes.
 void EnsureApplication();
 bool HaveApplication();
+// Raises RuntimeException naming `operation` when called on a thread other
+// than the one the event loop runs on: windows and controls live there only.
+void CheckGuiThread(const char *operation);
+
 // False on Qt's offscreen and minimal platforms, where no person sees a window.
 bool PlatformShowsWindows();
 

@@ -1,5 +1,7 @@
 // Building windows from their class records, the implicit instance, control
 // events by number, mouse and key presses on the window, locks and closing.
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include "framework/app_runtime.h"
@@ -290,6 +292,30 @@ TEST_F(WindowTest, FocusFollowsTabIndexAndSetFocusTellsThePresenter) {
     fw::CheckCast<fw::TextField>(window->_ControlByName("F2").get())->SetFocus();
     EXPECT_EQ(FrameOf(*window)->focusWidget(), f2);
     EXPECT_EQ(presenter.events.back(), (fw::RecordingPresenter::Event{fw::RecordingPresenter::Kind::Focus, "F2"}));
+}
+
+TEST_F(WindowTest, WindowsAndControlsRefuseOtherThreads) {
+    TestWnd::hooks.windowList = WindowList(300, 200);
+    TestWnd::hooks.createControls = [](TestWnd &w) { MakeControl<fw::TextField>(w, "Field"); };
+    fw::Ref<TestWnd> window = fw::ImplicitWindow<TestWnd>();
+    auto *field = fw::CheckCast<fw::TextField>(window->_ControlByName("Field").get());
+    std::vector<std::string> raised;
+    std::thread worker([&] {
+        for (const std::function<void()> &call : std::vector<std::function<void()>>{
+                 [&] { window->Hide(); }, [&] { field->SetText("x"); }, [&] { window->Close(); }}) {
+            try {
+                call();
+            } catch (const fw::Raised &r) {
+                raised.push_back(r.Describe());
+            }
+        }
+    });
+    worker.join();
+    ASSERT_EQ(raised.size(), 3u);
+    EXPECT_NE(raised[0].find("Window.Hide was called outside the main thread"), std::string::npos);
+    EXPECT_TRUE(window->IsShown());
+    EXPECT_FALSE(window->IsClosed());
+    EXPECT_EQ(field->Text(), ""); // refused before anything changed
 }
 
 TEST_F(WindowTest, OperationsWithoutMeaningHereRaisePlatformException) {
