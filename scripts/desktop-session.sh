@@ -4,8 +4,9 @@
 # over to the conversion window after its four seconds, a correlation matrix
 # and its standard deviations are typed in and converted, the result is read
 # back through the clipboard, Info opens the help window, Window > Control
-# brings the conversion window back, and File > Quit ends the program with
-# exit status 0.
+# brings the conversion window back, File > About Tandrel shows the about
+# window until a key is pressed, and File > Quit ends the program with exit
+# status 0.
 #
 #   scripts/desktop-session.sh <path to tandrel>
 #
@@ -140,6 +141,20 @@ xdotool key Return   # Control, the Window menu's first entry
 wait_for 5 focus_is "$control" || fail "the conversion window did not come to the front"
 visible_windows | grep -qx "$help" || fail "the help window closed"
 
+step="File > About Tandrel shows the about window again, and a key hands over"
+xdotool key alt+f    # the File menu opens on Quit
+sleep 0.3
+xdotool key Up       # round to About Tandrel, the last entry
+sleep 0.3
+xdotool key Return
+about_shown() { visible_windows | grep -qx "$about"; }
+wait_for 5 about_shown || fail "the About item did not bring the about window back"
+wait_for 5 focus_is "$about" || fail "the about window did not come to the front"
+xdotool key x
+about_gone() { ! about_shown; }
+wait_for 5 about_gone || fail "a key press did not hide the about window"
+wait_for 5 focus_is "$control" || fail "the conversion window did not come back after the key press"
+
 step="File > Quit ends the program with status 0"
 xdotool key ctrl+q
 until=$((SECONDS + 10))
@@ -154,4 +169,4 @@ pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 
 rm -rf "$work"
-echo "desktop session passed: hand-over $waited ms after the start, conversion, Info, Window > Control, Quit"
+echo "desktop session passed: hand-over $waited ms after the start, conversion, Info, Window > Control, About, Quit"
