@@ -1,10 +1,5 @@
 #include "framework/app_runtime.h"
 
-#include <cstdlib>
-#include <iostream>
-#include <memory>
-#include <vector>
-
 #include "framework/canvas.h"
 #include "framework/delegate.h"
 #include "framework/label.h"
@@ -22,6 +17,11 @@
 
 #include <QApplication>
 #include <QTimer>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <vector>
 
 namespace fw {
 
@@ -174,7 +174,8 @@ void Quit(int64_t code) {
 bool QuitRequested() { return State().quitRequested; }
 
 void _UnhandledException(const Ref<RuntimeException> &exception) {
-    if (exception && (exception->IsA(EndException::ClassRecordOf()) || exception->IsA(ThreadEndException::ClassRecordOf())))
+    if (exception &&
+        (exception->IsA(EndException::ClassRecordOf()) || exception->IsA(ThreadEndException::ClassRecordOf())))
         return;
     RuntimeState &s = State();
     if (s.app && s.app->IsEventImplemented("UnhandledException")) {
@@ -224,6 +225,8 @@ void RuntimePerformFinalizers() {
 int32_t RuntimeExit() {
     RuntimeState &s = State();
     s.presenter.reset();
+    detail::DiscardAllWindows();
+    view::EndApplication();
     return s.exitStatus;
 }
 

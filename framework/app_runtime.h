@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <string_view>
-
 #include "framework/application.h"
 #include "framework/exceptions.h"
 #include "framework/object.h"
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
 
 namespace fw {
 

@@ -1,8 +1,5 @@
 #include "framework/application.h"
 
-#include <chrono>
-#include <thread>
-
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/property_decl.h"
@@ -15,17 +12,24 @@
 #include <QEventLoop>
 #include <QToolTip>
 
+#include <chrono>
+#include <thread>
+
 namespace fw {
 
 namespace {
 
 bool supportsHiDPI = false;
 
-const char *const kApplicationClassTable[] = {
-    "AddTrayItem", "DoEvents", "HideTooltip", "NewDocument", "OpenDocument", "RefreshMenuBar",
-    "RemoveTrayItem", "ShowTooltip", "SleepCurrentThread", "Window", "WindowCount", "YieldToNextThread",
-    "_AddMenuHandler", "_AddPollableObject", "_DependencyList", "_DoSingleEvent", "_RemovePollableObject",
-    "_x_SetVersionData"};
+const char *const kApplicationClassTable[] = {"AddTrayItem",           "DoEvents",
+                                              "HideTooltip",           "NewDocument",
+                                              "OpenDocument",          "RefreshMenuBar",
+                                              "RemoveTrayItem",        "ShowTooltip",
+                                              "SleepCurrentThread",    "Window",
+                                              "WindowCount",           "YieldToNextThread",
+                                              "_AddMenuHandler",       "_AddPollableObject",
+                                              "_DependencyList",       "_DoSingleEvent",
+                                              "_RemovePollableObject", "_x_SetVersionData"};
 
 void BuildApplication(ClassRecord &r) {
     r.allocate = Allocator<Application>();
@@ -39,12 +43,14 @@ void BuildApplication(ClassRecord &r) {
         RaiseNew<RuntimeException>("The version data are set by _x_SetVersionData");
     };
     auto integer = [readOnly](const char *name, int64_t (Application::*get)() const) {
-        return new PropertyDecl{name, PropertyType::Integer, readOnly,
-                                [get](const Object &o) -> PropertyValue { return (static_cast<const Application &>(o).*get)(); }};
+        return new PropertyDecl{name, PropertyType::Integer, readOnly, [get](const Object &o) -> PropertyValue {
+                                    return (static_cast<const Application &>(o).*get)();
+                                }};
     };
     auto text = [readOnly](const char *name, const String &(Application::*get)() const) {
-        return new PropertyDecl{name, PropertyType::String, readOnly,
-                                [get](const Object &o) -> PropertyValue { return (static_cast<const Application &>(o).*get)(); }};
+        return new PropertyDecl{name, PropertyType::String, readOnly, [get](const Object &o) -> PropertyValue {
+                                    return (static_cast<const Application &>(o).*get)();
+                                }};
     };
     r.properties = {integer("MajorVersion", &Application::MajorVersion),
                     integer("MinorVersion", &Application::MinorVersion),

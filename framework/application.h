@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
-
 #include "framework/delegate.h"
 #include "framework/menu_item.h"
 #include "framework/object.h"
 #include "framework/string.h"
+
+#include <cstdint>
 
 namespace fw {
 
@@ -24,15 +24,15 @@ public:
     static const ClassRecord &ClassRecordOf();
 
     // --- the class table ----------------------------------------------------
-    void AddTrayItem(Object *item);          // PlatformException: no tray here
+    void AddTrayItem(Object *item); // PlatformException: no tray here
     // Runs the pending events once (or for up to `milliseconds`): handlers may
     // run inside this call.
     void DoEvents(int64_t milliseconds = -1);
     void HideTooltip();
-    void NewDocument();                      // PlatformException: no document types
-    void OpenDocument(const String &path);   // PlatformException: no document types
-    void RefreshMenuBar();                   // draws every window's menu bar anew
-    void RemoveTrayItem(Object *item);       // PlatformException
+    void NewDocument();                                        // PlatformException: no document types
+    void OpenDocument(const String &path);                     // PlatformException: no document types
+    void RefreshMenuBar();                                     // draws every window's menu bar anew
+    void RemoveTrayItem(Object *item);                         // PlatformException
     void ShowTooltip(const String &tip, int64_t x, int64_t y); // at screen position x, y
     void SleepCurrentThread(int64_t milliseconds);
     Ref<fw::Window> Window(int64_t index) const; // the index-th open window, front-most first; nil outside
@@ -53,7 +53,10 @@ public:
     // instance "UnhandledException"); the default asks _RuntimeIsEventHandled.
     virtual bool IsEventImplemented(const String &eventName);
     // The UnhandledException event: True when the application dealt with it.
-    virtual bool Event_UnhandledException(RuntimeException *error) { (void)error; return false; }
+    virtual bool Event_UnhandledException(RuntimeException *error) {
+        (void)error;
+        return false;
+    }
 
     // The application's menu bar. Linux has no global menu bar: windows show
     // a menu bar only when they set one.

@@ -18,8 +18,8 @@ public:
 
     FW_PROPERTY(bool, AllowFocusRing, true, Behaviour) // stored
     FW_PROPERTY(bool, AllowFocus, false, Behaviour)
-    FW_PROPERTY(bool, AllowTabs, false, Behaviour)     // stored
-    FW_PROPERTY(bool, DoubleBuffer, false, Behaviour)  // stored; Qt always double-buffers
+    FW_PROPERTY(bool, AllowTabs, false, Behaviour)    // stored
+    FW_PROPERTY(bool, DoubleBuffer, false, Behaviour) // stored; Qt always double-buffers
 
 protected:
     std::unique_ptr<view::ControlView> MakeView(view::WindowView &windowView) override;

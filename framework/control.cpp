@@ -13,9 +13,9 @@ void BuildControl(ClassRecord &r) {
     r.allocate = Allocator<Control>();
     r.classTable = {"Constructor"};
     r.methods = {{"Constructor", "(  )", 0, {}}};
-    r.properties = {FW_DECL(String, Control, Name),        FW_DECL(Integer, Control, Index),
+    r.properties = {FW_DECL(String, Control, Name),           FW_DECL(Integer, Control, Index),
                     FW_DECL(Integer, Control, TabPanelIndex), FW_DECL(Boolean, Control, Transparent),
-                    FW_DECL(Boolean, Control, Visible),    FW_DECL(String, Control, InitialParent)};
+                    FW_DECL(Boolean, Control, Visible),       FW_DECL(String, Control, InitialParent)};
 }
 } // namespace
 
@@ -51,7 +51,8 @@ bool Control::RaiseEvent(int eventNumber, EventArgs args) {
     std::vector<Ref<Delegate>> handlers;
     for (const Binding &b : bindings_)
         if (b.number == eventNumber) handlers.push_back(b.handler);
-    for (const Ref<Delegate> &h : handlers) result = h->Invoke(args) || result;
+    for (const Ref<Delegate> &h : handlers)
+        result = h->Invoke(args) || result;
     return result;
 }
 

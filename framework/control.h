@@ -1,14 +1,14 @@
 #pragma once
 
+#include "framework/delegate.h"
+#include "framework/object.h"
+#include "framework/string.h"
+
 #include <cstdint>
 #include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "framework/delegate.h"
-#include "framework/object.h"
-#include "framework/string.h"
 
 namespace fw {
 
@@ -32,38 +32,38 @@ inline constexpr int TextChange = 21; // TextArea.TextChange: the text changed
 // The part of a control's (or window's) look that a property change touches.
 // The view brings only that part up to date.
 enum class Aspect {
-    Geometry,   // position and size
+    Geometry, // position and size
     Visibility,
     Enabled,
-    Caption,    // button captions, window title
-    Text,       // the text of a label, field or area
+    Caption, // button captions, window title
+    Text,    // the text of a label, field or area
     Font,
-    Colour,     // text and background colours
-    Frame,      // borders, scroll bars, window buttons and kind
-    Behaviour,  // read-only, limits, masks, tabs, alignment, tooltip, focus
-    Value,      // radio-button selection
-    Style,      // styled runs of a text area
-    Backdrop,   // a canvas's picture
+    Colour,    // text and background colours
+    Frame,     // borders, scroll bars, window buttons and kind
+    Behaviour, // read-only, limits, masks, tabs, alignment, tooltip, focus
+    Value,     // radio-button selection
+    Style,     // styled runs of a text area
+    Backdrop,  // a canvas's picture
     TabOrder,
-    Timing,     // a timer's period and mode
-    Menu,       // a window's menu bar
+    Timing, // a timer's period and mode
+    Menu,   // a window's menu bar
     All,
 };
 
 // Declares a stored property with a getter `Name()` and a setter
 // `SetName(value)` that stores the value and has the view show it.
-#define FW_PROPERTY(Type, Name, Default, AspectName)                                          \
-public:                                                                                       \
-    const Type &Name() const { return Name##_; }                                              \
-    void Set##Name(Type value) {                                                              \
-        BeforeChange();                                                                       \
-        Name##_ = std::move(value);                                                           \
-        Changed(::fw::Aspect::AspectName);                                                    \
-    }                                                                                         \
-                                                                                              \
-private:                                                                                      \
-    Type Name##_ = Default;                                                                   \
-                                                                                              \
+#define FW_PROPERTY(Type, Name, Default, AspectName)                                                                   \
+public:                                                                                                                \
+    const Type &Name() const { return Name##_; }                                                                       \
+    void Set##Name(Type value) {                                                                                       \
+        BeforeChange();                                                                                                \
+        Name##_ = std::move(value);                                                                                    \
+        Changed(::fw::Aspect::AspectName);                                                                             \
+    }                                                                                                                  \
+                                                                                                                       \
+private:                                                                                                               \
+    Type Name##_ = Default;                                                                                            \
+                                                                                                                       \
 public:
 
 // The base of every control of a window: labels, buttons, fields, canvases,
@@ -80,11 +80,11 @@ public:
     virtual void Constructor();
 
     FW_PROPERTY(String, Name, {}, Behaviour)
-    FW_PROPERTY(int64_t, Index, -2147483648LL, Behaviour)   // control-array index; the lowest 32-bit value when none
-    FW_PROPERTY(int64_t, TabPanelIndex, 0, Behaviour)         // stored; this framework has no tab panels
-    FW_PROPERTY(bool, Transparent, true, Behaviour)           // stored; controls here always draw over the window
+    FW_PROPERTY(int64_t, Index, -2147483648LL, Behaviour) // control-array index; the lowest 32-bit value when none
+    FW_PROPERTY(int64_t, TabPanelIndex, 0, Behaviour)     // stored; this framework has no tab panels
+    FW_PROPERTY(bool, Transparent, true, Behaviour)       // stored; controls here always draw over the window
     FW_PROPERTY(bool, Visible, true, Visibility)
-    FW_PROPERTY(String, InitialParent, {}, Behaviour)         // stored; every control sits on its window
+    FW_PROPERTY(String, InitialParent, {}, Behaviour) // stored; every control sits on its window
 
     // The window that holds the control; nil before _AddControl and after the
     // window has closed.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "framework/rect_control.h"
+
+#include <cstdint>
 
 namespace fw {
 

@@ -10,9 +10,9 @@ void BuildLabel(ClassRecord &r) {
     r.base = &FontControl::ClassRecordOf();
     r.allocate = Allocator<Label>();
     r.classTable = r.base->classTable;
-    r.properties = {FW_DECL(String, Label, Value),        FW_DECL(Boolean, Label, Multiline),
-                    FW_DECL(Boolean, Label, Selectable),  FW_DECL(Integer, Label, TextAlignment),
-                    FW_DECL(Color, Label, TextColor),     FW_DECL(String, Label, DataSource),
+    r.properties = {FW_DECL(String, Label, Value),       FW_DECL(Boolean, Label, Multiline),
+                    FW_DECL(Boolean, Label, Selectable), FW_DECL(Integer, Label, TextAlignment),
+                    FW_DECL(Color, Label, TextColor),    FW_DECL(String, Label, DataSource),
                     FW_DECL(String, Label, DataField)};
 }
 } // namespace

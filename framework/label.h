@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
-
 #include "framework/font_control.h"
 #include "framework/properties.h"
+
+#include <cstdint>
 
 namespace fw {
 
@@ -24,12 +24,12 @@ public:
     void SetTextSize(float size) { SetFontSize(size); }
     float TextSize() const { return FontSize(); }
 
-    FW_PROPERTY(bool, Multiline, false, Behaviour)  // True: long lines wrap
-    FW_PROPERTY(bool, Selectable, false, Behaviour) // True: the text can be selected and copied
+    FW_PROPERTY(bool, Multiline, false, Behaviour)    // True: long lines wrap
+    FW_PROPERTY(bool, Selectable, false, Behaviour)   // True: the text can be selected and copied
     FW_PROPERTY(int64_t, TextAlignment, 0, Behaviour) // fw::TextAlignment
-    FW_PROPERTY(Color, TextColor, {}, Colour)       // fourth byte: 0 opaque .. 255 clear
-    FW_PROPERTY(String, DataSource, {}, Behaviour)  // stored; no database binding here
-    FW_PROPERTY(String, DataField, {}, Behaviour)   // stored
+    FW_PROPERTY(Color, TextColor, {}, Colour)         // fourth byte: 0 opaque .. 255 clear
+    FW_PROPERTY(String, DataSource, {}, Behaviour)    // stored; no database binding here
+    FW_PROPERTY(String, DataField, {}, Behaviour)     // stored
 
 protected:
     std::unique_ptr<view::ControlView> MakeView(view::WindowView &windowView) override;

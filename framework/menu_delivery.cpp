@@ -1,13 +1,12 @@
 // Delivering a chosen menu command: the front window's handler, the
 // application's handler, the item's own action, then the Edit commands.
-#include "framework/menu_item.h"
-
-#include <string_view>
-
 #include "framework/app_runtime.h"
+#include "framework/menu_item.h"
 #include "framework/view/control_view.h"
 #include "framework/view/window_view.h"
 #include "framework/window.h"
+
+#include <string_view>
 
 namespace fw {
 

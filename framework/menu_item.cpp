@@ -1,21 +1,32 @@
 #include "framework/menu_item.h"
 
-#include <algorithm>
-
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/view/menu_view.h"
 #include "framework/view/window_view.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
 
-const char *const kMenuBarClassTable[] = {
-    "AddMenu", "AddMenuAt", "Append", "Child", "Clone", "Close", "Constructor", "Constructor", "Constructor",
-    "Count", "Enable", "Handle", "Insert", "Item", "LastRowIndex", "MenuAt", "MenuItem", "MenuItem", "PopUp",
-    "PopUp", "Remove", "Remove", "Remove", "RemoveMenuAt", "_DependencyList", "_DisableEntirely", "_Lookup",
-    "_Lookup", "_SelfEnable", "_Swap", "_InstallClone"};
+const char *const kMenuBarClassTable[] = {"AddMenu",         "AddMenuAt",
+                                          "Append",          "Child",
+                                          "Clone",           "Close",
+                                          "Constructor",     "Constructor",
+                                          "Constructor",     "Count",
+                                          "Enable",          "Handle",
+                                          "Insert",          "Item",
+                                          "LastRowIndex",    "MenuAt",
+                                          "MenuItem",        "MenuItem",
+                                          "PopUp",           "PopUp",
+                                          "Remove",          "Remove",
+                                          "Remove",          "RemoveMenuAt",
+                                          "_DependencyList", "_DisableEntirely",
+                                          "_Lookup",         "_Lookup",
+                                          "_SelfEnable",     "_Swap",
+                                          "_InstallClone"};
 
 void BuildMenuItem(ClassRecord &r) {
     r.allocate = Allocator<MenuItem>();
@@ -83,7 +94,8 @@ const ClassRecord &PrefsMenuItem::ClassRecordOf() {
 }
 
 MenuItem::~MenuItem() {
-    for (const Ref<MenuItem> &child : children_) child->parent_ = nullptr;
+    for (const Ref<MenuItem> &child : children_)
+        child->parent_ = nullptr;
 }
 
 void MenuItem::Constructor() {}
@@ -154,7 +166,8 @@ Ref<MenuItem> MenuItem::Clone() const {
     Ref<Object> object = RuntimeNewObject(Class() ? *Class() : ClassRecordOf());
     Ref<MenuItem> copy(CheckCast<MenuItem>(object.get()));
     copy->Constructor(*this);
-    for (const Ref<MenuItem> &child : children_) copy->AddMenu(child->Clone());
+    for (const Ref<MenuItem> &child : children_)
+        copy->AddMenu(child->Clone());
     return copy;
 }
 
@@ -202,7 +215,8 @@ void MenuItem::_DependencyList() const {
 
 void MenuItem::_DisableEntirely() {
     enabled_ = false;
-    for (const Ref<MenuItem> &child : children_) child->_DisableEntirely();
+    for (const Ref<MenuItem> &child : children_)
+        child->_DisableEntirely();
     Touched();
 }
 
@@ -224,9 +238,7 @@ void MenuItem::_InstallClone() { RaiseNew<PlatformException>("MenuItem._InstallC
 
 bool MenuItem::Event_Action() { return false; }
 
-bool MenuItem::HasOwnAction() const {
-    return Class() && _RuntimeIsEventHandled(*this, Class()->name, "Action", true);
-}
+bool MenuItem::HasOwnAction() const { return Class() && _RuntimeIsEventHandled(*this, Class()->name, "Action", true); }
 
 bool QuitMenuItem::Event_Action() { return QuitMenuAction(this); }
 bool PrefsMenuItem::Event_Action() { return PrefsMenuAction(this); }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <string_view>
-#include <vector>
-
 #include "framework/object.h"
 #include "framework/properties.h"
 #include "framework/string.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
 
 namespace fw {
 
@@ -37,7 +37,7 @@ public:
 
     const String &Name() const { return name_; }
     void SetName(String name);
-    const String &Value() const { return value_; }  // the caption
+    const String &Value() const { return value_; } // the caption
     void SetValue(String caption);
     const String &Text() const { return value_; }
     void SetText(String caption) { SetValue(std::move(caption)); }
@@ -55,36 +55,36 @@ public:
     void SetTag(PropertyValue tag) { tag_ = std::move(tag); }
 
     // --- the menu operations -------------------------------------------
-    void AddMenu(Ref<MenuItem> item);                    // appends as the last child
-    void AddMenuAt(int64_t index, Ref<MenuItem> item);   // inserts before child `index` (0-based)
+    void AddMenu(Ref<MenuItem> item);                  // appends as the last child
+    void AddMenuAt(int64_t index, Ref<MenuItem> item); // inserts before child `index` (0-based)
     void Append(Ref<MenuItem> item) { AddMenu(std::move(item)); }
-    Ref<MenuItem> Child(std::string_view name) const;    // the child of that name, else nil
-    Ref<MenuItem> Clone() const;                         // a deep copy, children included
-    void Close();                                        // takes the item out of its menu
+    Ref<MenuItem> Child(std::string_view name) const; // the child of that name, else nil
+    Ref<MenuItem> Clone() const;                      // a deep copy, children included
+    void Close();                                     // takes the item out of its menu
     int64_t Count() const { return static_cast<int64_t>(children_.size()); }
     void Enable() { SetEnabled(true); }
-    int64_t Handle(int64_t type) const;                  // raises PlatformException: no native menus here
+    int64_t Handle(int64_t type) const; // raises PlatformException: no native menus here
     void Insert(int64_t index, Ref<MenuItem> item) { AddMenuAt(index, std::move(item)); }
-    Ref<MenuItem> Item(int64_t index) const;             // raises OutOfBoundsException outside 0..Count-1
+    Ref<MenuItem> Item(int64_t index) const; // raises OutOfBoundsException outside 0..Count-1
     int64_t LastRowIndex() const { return Count() - 1; }
     Ref<MenuItem> MenuAt(int64_t index) const { return Item(index); }
     // Shows the item's children as a pop-up menu at the mouse (or at x, y on
     // the screen) and returns the entry chosen, or nil.
     Ref<MenuItem> PopUp();
     Ref<MenuItem> PopUp(int64_t x, int64_t y);
-    void Remove(int64_t index);                          // raises OutOfBoundsException outside 0..Count-1
-    void Remove(const MenuItem &item);                   // nothing when it is no child
-    void Remove(std::string_view name);                  // the first child of that name
+    void Remove(int64_t index);         // raises OutOfBoundsException outside 0..Count-1
+    void Remove(const MenuItem &item);  // nothing when it is no child
+    void Remove(std::string_view name); // the first child of that name
     void RemoveMenuAt(int64_t index) { Remove(index); }
-    void _DependencyList() const;                        // raises PlatformException
-    void _DisableEntirely();                             // disables the item and every item under it
+    void _DependencyList() const; // raises PlatformException
+    void _DisableEntirely();      // disables the item and every item under it
     // The item of that name at any depth under this one (depth first), else
     // nil; with an index, the index-th (0-based) such item.
     Ref<MenuItem> _Lookup(std::string_view name) const;
     Ref<MenuItem> _Lookup(std::string_view name, int64_t index) const;
-    void _SelfEnable();                                  // an AutoEnabled item enables itself
-    void _Swap(MenuItem &other);                         // raises PlatformException
-    void _InstallClone();                                // raises PlatformException
+    void _SelfEnable();          // an AutoEnabled item enables itself
+    void _Swap(MenuItem &other); // raises PlatformException
+    void _InstallClone();        // raises PlatformException
 
     MenuItem *Parent() const { return parent_; }
     const std::vector<Ref<MenuItem>> &Children() const { return children_; }

@@ -1,9 +1,9 @@
 #include "framework/picture.h"
 
+#include "framework/view/picture_image.h"
+
 #include <filesystem>
 #include <system_error>
-
-#include "framework/view/picture_image.h"
 
 namespace fw {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "framework/object.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "framework/object.h"
 
 namespace fw {
 
@@ -21,7 +21,8 @@ public:
     // (ResourceFolder()); nil for a missing or unreadable file, and for a name
     // that is not a plain file name (empty, or holding '/' or "..").
     static Ref<Picture> _OpenFromApp(std::string_view fileName);
-    // A blank (fully transparent) picture of the size; nil for a size < 1.
+    // A blank (fully transparent) picture of the size; nil for a side under 1
+    // or over 32767 pixels.
     static Ref<Picture> Create(int64_t width, int64_t height);
 
     int64_t Width() const;

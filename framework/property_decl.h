@@ -1,12 +1,12 @@
 #pragma once
 
+#include "framework/object.h"
+#include "framework/properties.h"
+
 #include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
-
-#include "framework/object.h"
-#include "framework/properties.h"
 
 namespace fw::detail {
 
@@ -42,5 +42,4 @@ template <PropertyType T, auto Getter, auto Setter> const PropertyDecl *Decl(con
 
 // In a class builder: FW_DECL(String, TextField, Hint) declares the key "Hint"
 // read by TextField::Hint and written by TextField::SetHint.
-#define FW_DECL(Type, Class, Name) \
-    ::fw::detail::Decl<::fw::PropertyType::Type, &Class::Name, &Class::Set##Name>(#Name)
+#define FW_DECL(Type, Class, Name) ::fw::detail::Decl<::fw::PropertyType::Type, &Class::Name, &Class::Set##Name>(#Name)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "framework/font_control.h"
+
+#include <cstdint>
 
 namespace fw {
 
@@ -11,8 +11,8 @@ class PushButton : public FontControl {
 public:
     static const ClassRecord &ClassRecordOf();
 
-    FW_PROPERTY(String, Caption, {}, Caption)   // "&" marks the access key
-    FW_PROPERTY(bool, Cancel, false, Behaviour) // stored; Escape presses no button
+    FW_PROPERTY(String, Caption, {}, Caption)          // "&" marks the access key
+    FW_PROPERTY(bool, Cancel, false, Behaviour)        // stored; Escape presses no button
     FW_PROPERTY(int64_t, MacButtonStyle, 0, Behaviour) // stored; one button style here
 
     // Default: drawn as the window's default button. Return does not press it:

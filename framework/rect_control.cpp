@@ -13,12 +13,18 @@ void BuildRectControl(ClassRecord &r) {
     r.allocate = Allocator<RectControl>();
     r.classTable = {"Constructor", "SetFocus"};
     r.methods = {{"Constructor", "(  )", 0, {}}, {"SetFocus", "(  )", 1, {}}};
-    r.properties = {FW_DECL(Integer, RectControl, Left),      FW_DECL(Integer, RectControl, Top),
-                    FW_DECL(Integer, RectControl, Width),     FW_DECL(Integer, RectControl, Height),
-                    FW_DECL(Boolean, RectControl, LockLeft),  FW_DECL(Boolean, RectControl, LockTop),
-                    FW_DECL(Boolean, RectControl, LockRight), FW_DECL(Boolean, RectControl, LockBottom),
-                    FW_DECL(Integer, RectControl, TabIndex),  FW_DECL(Boolean, RectControl, TabStop),
-                    FW_DECL(Boolean, RectControl, AllowAutoDeactivate), FW_DECL(Boolean, RectControl, Enabled),
+    r.properties = {FW_DECL(Integer, RectControl, Left),
+                    FW_DECL(Integer, RectControl, Top),
+                    FW_DECL(Integer, RectControl, Width),
+                    FW_DECL(Integer, RectControl, Height),
+                    FW_DECL(Boolean, RectControl, LockLeft),
+                    FW_DECL(Boolean, RectControl, LockTop),
+                    FW_DECL(Boolean, RectControl, LockRight),
+                    FW_DECL(Boolean, RectControl, LockBottom),
+                    FW_DECL(Integer, RectControl, TabIndex),
+                    FW_DECL(Boolean, RectControl, TabStop),
+                    FW_DECL(Boolean, RectControl, AllowAutoDeactivate),
+                    FW_DECL(Boolean, RectControl, Enabled),
                     FW_DECL(String, RectControl, Tooltip)};
 }
 } // namespace

@@ -1,10 +1,10 @@
 #include "framework/text_area.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "framework/property_decl.h"
 #include "framework/view/control_views.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace fw {
 
@@ -32,7 +32,8 @@ void BuildStyledText(ClassRecord &r) {
 // Characters (code points) of UTF-8 text.
 int64_t CountCharacters(std::string_view text) {
     int64_t n = 0;
-    for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    for (char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return n;
 }
 

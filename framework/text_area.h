@@ -1,9 +1,9 @@
 #pragma once
 
+#include "framework/text_edit.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "framework/text_edit.h"
 
 namespace fw {
 
@@ -50,10 +50,10 @@ public:
     // The styled runs of the text; never nil.
     StyledText *GetStyledText();
 
-    FW_PROPERTY(bool, HideSelection, true, Behaviour)   // stored
-    FW_PROPERTY(double, LineHeight, 0.0, Behaviour)     // stored
-    FW_PROPERTY(double, LineSpacing, 1.0, Behaviour)    // stored
-    FW_PROPERTY(bool, Multiline, true, Behaviour)       // stored; a text area always holds lines
+    FW_PROPERTY(bool, HideSelection, true, Behaviour)       // stored
+    FW_PROPERTY(double, LineHeight, 0.0, Behaviour)         // stored
+    FW_PROPERTY(double, LineSpacing, 1.0, Behaviour)        // stored
+    FW_PROPERTY(bool, Multiline, true, Behaviour)           // stored; a text area always holds lines
     FW_PROPERTY(bool, HasHorizontalScrollbar, false, Frame) // False: long lines wrap
     FW_PROPERTY(bool, HasVerticalScrollbar, true, Frame)
     FW_PROPERTY(bool, AllowStyledText, true, Behaviour) // stored; pasted text always arrives plain

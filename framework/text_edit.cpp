@@ -11,14 +11,20 @@ void BuildTextEdit(ClassRecord &r) {
     r.base = &FontControl::ClassRecordOf();
     r.allocate = Allocator<TextEdit>();
     r.classTable = r.base->classTable;
-    r.properties = {FW_DECL(String, TextEdit, Value),           FW_DECL(Color, TextEdit, BackgroundColor),
-                    FW_DECL(Color, TextEdit, TextColor),        FW_DECL(Boolean, TextEdit, HasBorder),
-                    FW_DECL(String, TextEdit, Format),          FW_DECL(Boolean, TextEdit, AllowFocusRing),
-                    FW_DECL(Boolean, TextEdit, AllowTabs),      FW_DECL(Integer, TextEdit, TextAlignment),
+    r.properties = {FW_DECL(String, TextEdit, Value),
+                    FW_DECL(Color, TextEdit, BackgroundColor),
+                    FW_DECL(Color, TextEdit, TextColor),
+                    FW_DECL(Boolean, TextEdit, HasBorder),
+                    FW_DECL(String, TextEdit, Format),
+                    FW_DECL(Boolean, TextEdit, AllowFocusRing),
+                    FW_DECL(Boolean, TextEdit, AllowTabs),
+                    FW_DECL(Integer, TextEdit, TextAlignment),
                     FW_DECL(Boolean, TextEdit, AllowSpellChecking),
                     FW_DECL(Integer, TextEdit, MaximumCharactersAllowed),
-                    FW_DECL(String, TextEdit, ValidationMask),  FW_DECL(Boolean, TextEdit, ReadOnly),
-                    FW_DECL(String, TextEdit, DataSource),      FW_DECL(String, TextEdit, DataField)};
+                    FW_DECL(String, TextEdit, ValidationMask),
+                    FW_DECL(Boolean, TextEdit, ReadOnly),
+                    FW_DECL(String, TextEdit, DataSource),
+                    FW_DECL(String, TextEdit, DataField)};
 }
 
 void BuildTextField(ClassRecord &r) {
@@ -84,7 +90,8 @@ String NormaliseLineEnds(std::string_view s) {
             if (i + 1 < s.size() && s[i + 1] == '\n') ++i;
         } else if (c == '\n') {
             out.push_back('\r');
-        } else if (c == '\xE2' && i + 2 < s.size() && s[i + 1] == '\x80' && (s[i + 2] == '\xA8' || s[i + 2] == '\xA9')) {
+        } else if (c == '\xE2' && i + 2 < s.size() && s[i + 1] == '\x80' &&
+                   (s[i + 2] == '\xA8' || s[i + 2] == '\xA9')) {
             out.push_back('\r');
             i += 2;
         } else {

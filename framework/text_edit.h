@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
-
 #include "framework/font_control.h"
 #include "framework/properties.h"
+
+#include <cstdint>
 
 namespace fw {
 
@@ -34,14 +34,14 @@ public:
     float TextSize() const { return FontSize(); }
 
     FW_PROPERTY(Color, BackgroundColor, (Color{255, 255, 255, 0}), Colour)
-    FW_PROPERTY(Color, TextColor, {}, Colour)     // fourth byte: 0 opaque .. 255 clear
+    FW_PROPERTY(Color, TextColor, {}, Colour) // fourth byte: 0 opaque .. 255 clear
     FW_PROPERTY(bool, HasBorder, true, Frame)
-    FW_PROPERTY(String, Format, {}, Behaviour)     // stored; the text is shown as it is
+    FW_PROPERTY(String, Format, {}, Behaviour)         // stored; the text is shown as it is
     FW_PROPERTY(bool, AllowFocusRing, true, Behaviour) // stored
     // Tab key: True types a tab character; False moves the focus on.
     // (A text field always moves the focus.)
     FW_PROPERTY(bool, AllowTabs, false, Behaviour)
-    FW_PROPERTY(int64_t, TextAlignment, 0, Behaviour) // fw::TextAlignment
+    FW_PROPERTY(int64_t, TextAlignment, 0, Behaviour)      // fw::TextAlignment
     FW_PROPERTY(bool, AllowSpellChecking, true, Behaviour) // stored; no spell checker here
     // The most characters the user can bring in by typing or pasting; 0 for no
     // limit. Text set in code is kept whole.

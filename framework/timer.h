@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "framework/control.h"
+
+#include <cstdint>
 
 namespace fw {
 

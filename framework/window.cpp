@@ -1,7 +1,5 @@
 #include "framework/window.h"
 
-#include <algorithm>
-
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/property_decl.h"
@@ -11,25 +9,87 @@
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
 
-const char *const kWindowClassTable[] = {
-    "AcceptFileDrop", "AcceptMacDataDrop", "AcceptPictureDrop", "AcceptRawDataDrop", "AcceptTextDrop",
-    "BitmapForCaching", "Close", "Constructor", "Control", "Controls", "DrawInto", "FocusNext", "FocusPrevious",
-    "Hide", "Invalidate", "Invalidate", "Maximize", "Minimize", "Operator_Convert", "Refresh", "RefreshRect",
-    "Restore", "SetFocus", "Show", "ShowModal", "ShowModalWithin", "ShowWithin", "TrueWindow", "UpdateNow",
-    "Window", "_AddControl", "_AddMenuHandler", "_ControlByName", "_ControlByNameIndex", "_DependencyList",
-    "_Move", "__New"};
+const char *const kWindowClassTable[] = {"AcceptFileDrop",
+                                         "AcceptMacDataDrop",
+                                         "AcceptPictureDrop",
+                                         "AcceptRawDataDrop",
+                                         "AcceptTextDrop",
+                                         "BitmapForCaching",
+                                         "Close",
+                                         "Constructor",
+                                         "Control",
+                                         "Controls",
+                                         "DrawInto",
+                                         "FocusNext",
+                                         "FocusPrevious",
+                                         "Hide",
+                                         "Invalidate",
+                                         "Invalidate",
+                                         "Maximize",
+                                         "Minimize",
+                                         "Operator_Convert",
+                                         "Refresh",
+                                         "RefreshRect",
+                                         "Restore",
+                                         "SetFocus",
+                                         "Show",
+                                         "ShowModal",
+                                         "ShowModalWithin",
+                                         "ShowWithin",
+                                         "TrueWindow",
+                                         "UpdateNow",
+                                         "Window",
+                                         "_AddControl",
+                                         "_AddMenuHandler",
+                                         "_ControlByName",
+                                         "_ControlByNameIndex",
+                                         "_DependencyList",
+                                         "_Move",
+                                         "__New"};
 
-const char *const kWindowSignatures[] = {
-    "( String )", "( String )", "(  )", "( String )", "(  )", "( Integer, Integer ) as Picture", "(  )", "(  )",
-    "( Integer ) as Control", "(  ) as Control()", "( Graphics, Integer, Integer )", "(  )", "(  )", "(  )",
-    "( Boolean )", "( Integer, Integer, Integer, Integer, Boolean )", "(  )", "(  )", "(  )", "( Boolean )",
-    "( Integer, Integer, Integer, Integer, Boolean )", "(  )", "(  )", "(  )", "(  )", "( Window )", "( Window )",
-    "(  ) as Window", "(  )", "(  )", "( String, Control )", "( String, Delegate )", "( String ) as Control",
-    "( String, Integer ) as Control", "(  )", "( Integer, Integer )", "( Class ) as Object"};
+const char *const kWindowSignatures[] = {"( String )",
+                                         "( String )",
+                                         "(  )",
+                                         "( String )",
+                                         "(  )",
+                                         "( Integer, Integer ) as Picture",
+                                         "(  )",
+                                         "(  )",
+                                         "( Integer ) as Control",
+                                         "(  ) as Control()",
+                                         "( Graphics, Integer, Integer )",
+                                         "(  )",
+                                         "(  )",
+                                         "(  )",
+                                         "( Boolean )",
+                                         "( Integer, Integer, Integer, Integer, Boolean )",
+                                         "(  )",
+                                         "(  )",
+                                         "(  )",
+                                         "( Boolean )",
+                                         "( Integer, Integer, Integer, Integer, Boolean )",
+                                         "(  )",
+                                         "(  )",
+                                         "(  )",
+                                         "(  )",
+                                         "( Window )",
+                                         "( Window )",
+                                         "(  ) as Window",
+                                         "(  )",
+                                         "(  )",
+                                         "( String, Control )",
+                                         "( String, Delegate )",
+                                         "( String ) as Control",
+                                         "( String, Integer ) as Control",
+                                         "(  )",
+                                         "( Integer, Integer )",
+                                         "( Class ) as Object"};
 
 void BuildWindow(ClassRecord &r) {
     r.allocate = Allocator<Window>();
@@ -39,18 +99,28 @@ void BuildWindow(ClassRecord &r) {
         r.methods.push_back({name, kWindowSignatures[slot], slot, {}});
         ++slot;
     }
-    r.properties = {
-        FW_DECL(Integer, Window, Width),         FW_DECL(Integer, Window, Height),
-        FW_DECL(Integer, Window, MinimumWidth),  FW_DECL(Integer, Window, MinimumHeight),
-        FW_DECL(Integer, Window, MaximumWidth),  FW_DECL(Integer, Window, MaximumHeight),
-        FW_DECL(Integer, Window, Type),          FW_DECL(String, Window, Title),
-        FW_DECL(Boolean, Window, HasCloseButton), FW_DECL(Boolean, Window, HasMaximizeButton),
-        FW_DECL(Boolean, Window, HasMinimizeButton), FW_DECL(Boolean, Window, HasFullScreenButton),
-        FW_DECL(Boolean, Window, Resizeable),    FW_DECL(Boolean, Window, Composite),
-        FW_DECL(Integer, Window, MacProcID),     FW_DECL(Boolean, Window, FullScreen),
-        FW_DECL(Integer, Window, DefaultLocation), FW_DECL(Boolean, Window, Visible),
-        FW_DECL(Boolean, Window, HasBackgroundColor), FW_DECL(Color, Window, BackgroundColor),
-        FW_DECL(Boolean, Window, MenuBarVisible), FW_DECL(Boolean, Window, LiveResize)};
+    r.properties = {FW_DECL(Integer, Window, Width),
+                    FW_DECL(Integer, Window, Height),
+                    FW_DECL(Integer, Window, MinimumWidth),
+                    FW_DECL(Integer, Window, MinimumHeight),
+                    FW_DECL(Integer, Window, MaximumWidth),
+                    FW_DECL(Integer, Window, MaximumHeight),
+                    FW_DECL(Integer, Window, Type),
+                    FW_DECL(String, Window, Title),
+                    FW_DECL(Boolean, Window, HasCloseButton),
+                    FW_DECL(Boolean, Window, HasMaximizeButton),
+                    FW_DECL(Boolean, Window, HasMinimizeButton),
+                    FW_DECL(Boolean, Window, HasFullScreenButton),
+                    FW_DECL(Boolean, Window, Resizeable),
+                    FW_DECL(Boolean, Window, Composite),
+                    FW_DECL(Integer, Window, MacProcID),
+                    FW_DECL(Boolean, Window, FullScreen),
+                    FW_DECL(Integer, Window, DefaultLocation),
+                    FW_DECL(Boolean, Window, Visible),
+                    FW_DECL(Boolean, Window, HasBackgroundColor),
+                    FW_DECL(Color, Window, BackgroundColor),
+                    FW_DECL(Boolean, Window, MenuBarVisible),
+                    FW_DECL(Boolean, Window, LiveResize)};
 }
 
 [[noreturn]] void NoMeaning(const char *operation, const char *why) {
@@ -67,7 +137,8 @@ const ClassRecord &Window::ClassRecordOf() {
 Window::Window() = default;
 
 Window::~Window() {
-    for (Entry &e : controls_) e.control->EndWithWindow();
+    for (Entry &e : controls_)
+        e.control->EndWithWindow();
     view_.reset();
 }
 
@@ -88,7 +159,8 @@ void Window::Constructor() {
         view_->ApplyTabOrder();
         // Every binding is made by now.
         const std::vector<Ref<fw::Control>> controls = Controls();
-        for (const Ref<fw::Control> &c : controls) c->RaiseEvent(EventNumber::Open);
+        for (const Ref<fw::Control> &c : controls)
+            c->RaiseEvent(EventNumber::Open);
         building_ = false;
         built_ = true;
     } catch (...) {
@@ -139,7 +211,8 @@ Ref<fw::Control> Window::Control(int64_t index) const {
 std::vector<Ref<fw::Control>> Window::Controls() const {
     std::vector<Ref<fw::Control>> out;
     out.reserve(controls_.size());
-    for (const Entry &e : controls_) out.push_back(e.control);
+    for (const Entry &e : controls_)
+        out.push_back(e.control);
     return out;
 }
 
@@ -238,7 +311,8 @@ void Window::EndWindow() {
     detail::UnregisterOpenWindow(*this);
     const std::vector<Entry> controls = std::move(controls_);
     controls_.clear();
-    for (const Entry &e : controls) e.control->EndWithWindow();
+    for (const Entry &e : controls)
+        e.control->EndWithWindow();
     menuHandlers_.clear();
     view_.reset();
 }

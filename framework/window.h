@@ -1,11 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <string_view>
-#include <utility>
-#include <vector>
-
 #include "framework/control.h"
 #include "framework/delegate.h"
 #include "framework/menu_item.h"
@@ -13,6 +7,12 @@
 #include "framework/picture.h"
 #include "framework/properties.h"
 #include "framework/string.h"
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -60,9 +60,9 @@ public:
     // Every control in creation order.
     std::vector<Ref<fw::Control>> Controls() const;
     void DrawInto(Object *graphics, int64_t x, int64_t y); // PlatformException: no Graphics class here
-    void FocusNext();      // the focus to the next control of the tab order
+    void FocusNext();                                      // the focus to the next control of the tab order
     void FocusPrevious();
-    void Hide();           // hides the window; it stays open and keeps its contents
+    void Hide(); // hides the window; it stays open and keeps its contents
     void Invalidate(bool eraseBackground = true);
     void Invalidate(int64_t x, int64_t y, int64_t width, int64_t height, bool eraseBackground = true);
     void Maximize();
@@ -70,8 +70,8 @@ public:
     void Operator_Convert(); // PlatformException
     void Refresh(bool eraseBackground = true);
     void RefreshRect(int64_t x, int64_t y, int64_t width, int64_t height, bool eraseBackground = true);
-    void Restore();        // back from minimised or maximised
-    void SetFocus();       // takes the focus away from every control of the window
+    void Restore();  // back from minimised or maximised
+    void SetFocus(); // takes the focus away from every control of the window
     // Shows the window and brings it to the front. Raises RuntimeException on
     // a window that was never built or has closed.
     void Show();
@@ -84,8 +84,8 @@ public:
     // nil or closed.
     void ShowWithin(fw::Window *parent);
     fw::Window *TrueWindow() { return this; }
-    void UpdateNow();      // repaints at once
-    void Window_();        // the class-table slot "Window": PlatformException
+    void UpdateNow(); // repaints at once
+    void Window_();   // the class-table slot "Window": PlatformException
     // Registers `control` under `name`; the window holds it from here on.
     void _AddControl(const String &name, Ref<fw::Control> control);
     // Binds a menu handler ("(  ) as Boolean") to the item of that name: it
@@ -95,7 +95,7 @@ public:
     Ref<fw::Control> _ControlByName(std::string_view name) const;
     // The control registered under `name` whose Index is `index`, else nil.
     Ref<fw::Control> _ControlByNameIndex(std::string_view name, int64_t index) const;
-    void _DependencyList() const; // PlatformException
+    void _DependencyList() const;          // PlatformException
     void _Move(int64_t left, int64_t top); // moves the window on the screen
     // A new object of `record`'s class, which must be a control class; its
     // creation hook has run, its constructor has not.
@@ -116,9 +116,16 @@ public:
     virtual void Event_Close() {}
     // A mouse press in the content area (also on a canvas, a line or a label
     // that is not selectable), in content coordinates.
-    virtual bool Event_MouseDown(int64_t x, int64_t y) { (void)x; (void)y; return false; }
+    virtual bool Event_MouseDown(int64_t x, int64_t y) {
+        (void)x;
+        (void)y;
+        return false;
+    }
     // A key that no control took, as text (see RectControl::RaiseKeyDown).
-    virtual bool Event_KeyDown(const String &key) { (void)key; return false; }
+    virtual bool Event_KeyDown(const String &key) {
+        (void)key;
+        return false;
+    }
 
     // --- the window's settings (property-list keys) -----------------------
     // Width and Height are the content area's, below the menu bar.
@@ -126,22 +133,22 @@ public:
     FW_PROPERTY(int64_t, MinimumHeight, 64, Geometry)
     FW_PROPERTY(int64_t, MaximumWidth, 32000, Geometry)
     FW_PROPERTY(int64_t, MaximumHeight, 32000, Geometry)
-    FW_PROPERTY(int64_t, Type, 0, Frame)            // stored; every type is an ordinary top-level window
+    FW_PROPERTY(int64_t, Type, 0, Frame) // stored; every type is an ordinary top-level window
     FW_PROPERTY(String, Title, {}, Caption)
     FW_PROPERTY(bool, HasCloseButton, true, Frame)
     FW_PROPERTY(bool, HasMaximizeButton, true, Frame)
     FW_PROPERTY(bool, HasMinimizeButton, true, Frame)
     FW_PROPERTY(bool, HasFullScreenButton, false, Frame) // stored; no such button here
-    FW_PROPERTY(bool, Resizeable, true, Geometry)   // False: the window has a fixed size
-    FW_PROPERTY(bool, Composite, false, Behaviour)  // stored
-    FW_PROPERTY(int64_t, MacProcID, 0, Behaviour)   // stored
-    FW_PROPERTY(bool, FullScreen, false, Frame)     // True: shown full screen
+    FW_PROPERTY(bool, Resizeable, true, Geometry)        // False: the window has a fixed size
+    FW_PROPERTY(bool, Composite, false, Behaviour)       // stored
+    FW_PROPERTY(int64_t, MacProcID, 0, Behaviour)        // stored
+    FW_PROPERTY(bool, FullScreen, false, Frame)          // True: shown full screen
     // 0: placed by the window system; any other value: centred on the screen.
     FW_PROPERTY(int64_t, DefaultLocation, 0, Behaviour)
     FW_PROPERTY(bool, HasBackgroundColor, false, Colour)
     FW_PROPERTY(Color, BackgroundColor, (Color{255, 255, 255, 0}), Colour)
     FW_PROPERTY(bool, MenuBarVisible, true, Menu)
-    FW_PROPERTY(bool, LiveResize, true, Behaviour)  // stored; resizing is always live
+    FW_PROPERTY(bool, LiveResize, true, Behaviour) // stored; resizing is always live
 
     int64_t Width() const { return width_; }
     void SetWidth(int64_t width) { Resize(width, height_); }

@@ -1,16 +1,15 @@
 // The window operations that reach into Qt, and the list of open windows.
-#include "framework/window.h"
-
-#include <algorithm>
-
 #include "framework/exceptions.h"
 #include "framework/view/window_view.h"
+#include "framework/window.h"
 #include "framework/window_registry.h"
 
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -38,7 +37,8 @@ void RunModal(Window &window, Qt::WindowModality modality, Window *parent) {
     QEventLoop loop;
     QPointer<QWidget> guard(frame);
     // Ends when the window closes or hides.
-    while (guard && !window.IsClosed() && window.IsShown()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+    while (guard && !window.IsClosed() && window.IsShown())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
     if (guard) guard->setWindowModality(Qt::NonModal);
 }
 
@@ -89,7 +89,8 @@ Ref<Window> _GetImplicitWindow(std::string_view className) {
 
 std::vector<Ref<Window>> OpenWindows() {
     std::vector<Ref<Window>> out;
-    for (Window *w : Open()) out.emplace_back(w);
+    for (Window *w : Open())
+        out.emplace_back(w);
     return out;
 }
 

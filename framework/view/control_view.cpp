@@ -13,18 +13,29 @@ String KeyText(const QKeyEvent &event) {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
     auto code = [](char c) { return String(std::string_view(&c, 1)); };
     switch (event.key()) {
-    case Qt::Key_Backspace: return code(8);
+    case Qt::Key_Backspace:
+        return code(8);
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return code(9);
-    case Qt::Key_Return: return code(13);
-    case Qt::Key_Enter: return code(3);
-    case Qt::Key_Escape: return code(27);
-    case Qt::Key_Left: return code(28);
-    case Qt::Key_Right: return code(29);
-    case Qt::Key_Up: return code(30);
-    case Qt::Key_Down: return code(31);
-    case Qt::Key_Delete: return code(127);
-    default: break;
+    case Qt::Key_Backtab:
+        return code(9);
+    case Qt::Key_Return:
+        return code(13);
+    case Qt::Key_Enter:
+        return code(3);
+    case Qt::Key_Escape:
+        return code(27);
+    case Qt::Key_Left:
+        return code(28);
+    case Qt::Key_Right:
+        return code(29);
+    case Qt::Key_Up:
+        return code(30);
+    case Qt::Key_Down:
+        return code(31);
+    case Qt::Key_Delete:
+        return code(127);
+    default:
+        break;
     }
     const QString text = event.text();
     // Control characters that no key above produced are not typed text.
@@ -55,15 +66,19 @@ void ControlView::SetWidget(QWidget *widget) {
     naturalFocus_ = widget->focusPolicy();
     hook_ = new EventHook(widget, [this](QEvent &event) {
         switch (event.type()) {
-        case QEvent::KeyPress: return OnKey(static_cast<QKeyEvent &>(event));
+        case QEvent::KeyPress:
+            return OnKey(static_cast<QKeyEvent &>(event));
         case QEvent::ShortcutOverride:
         case QEvent::MouseButtonPress:
         case QEvent::FocusIn:
         case QEvent::InputMethod:
         case QEvent::ContextMenu:
         case QEvent::DragEnter:
-        case QEvent::Drop: EnsureSynced(); return false;
-        default: return false;
+        case QEvent::Drop:
+            EnsureSynced();
+            return false;
+        default:
+            return false;
         }
     });
 }

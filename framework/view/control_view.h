@@ -1,12 +1,12 @@
 #pragma once
 
-#include <functional>
-
 #include "framework/control.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 class QKeyEvent;
 
@@ -45,7 +45,10 @@ public:
     // Brings a lazily kept widget up to date at once.
     virtual void EnsureSynced() {}
     // An Edit menu command by item name; True when the control carried it out.
-    virtual bool EditCommand(std::string_view itemName) { (void)itemName; return false; }
+    virtual bool EditCommand(std::string_view itemName) {
+        (void)itemName;
+        return false;
+    }
 
     QWidget *Widget() const { return widget_; }
     Control &Model() const { return model_; }

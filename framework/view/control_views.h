@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "framework/canvas.h"
 #include "framework/label.h"
 #include "framework/line.h"
@@ -10,6 +8,8 @@
 #include "framework/text_area.h"
 #include "framework/text_edit.h"
 #include "framework/view/control_view.h"
+
+#include <memory>
 
 namespace fw::view {
 

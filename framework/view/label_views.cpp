@@ -33,9 +33,8 @@ public:
             label_->setWordWrap(model_.Multiline());
             label_->setAlignment(HorizontalAlignment(model_.TextAlignment()) |
                                  (model_.Multiline() ? Qt::AlignTop : Qt::AlignVCenter));
-            label_->setTextInteractionFlags(model_.Selectable()
-                                                ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                                : Qt::NoTextInteraction);
+            label_->setTextInteractionFlags(
+                model_.Selectable() ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard : Qt::NoTextInteraction);
         }
     }
 
@@ -70,7 +69,8 @@ public:
 
     void Apply(Aspect aspect) override {
         const bool all = aspect == Aspect::All;
-        if (all || aspect == Aspect::Behaviour) canvas_->setFocusPolicy(model_.AllowFocus() ? Qt::StrongFocus : Qt::NoFocus);
+        if (all || aspect == Aspect::Behaviour)
+            canvas_->setFocusPolicy(model_.AllowFocus() ? Qt::StrongFocus : Qt::NoFocus);
         ControlView::Apply(aspect);
         if (all || aspect == Aspect::Backdrop) canvas_->update();
     }

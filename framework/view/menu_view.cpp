@@ -35,7 +35,8 @@ QKeySequence ShortcutFor(std::string_view shortcut) {
     }
     if (modifiers.isEmpty()) modifiers << QStringLiteral("Ctrl");
     modifiers.removeDuplicates();
-    return QKeySequence(modifiers.join(QLatin1Char('+')) + QLatin1Char('+') + key.trimmed(), QKeySequence::PortableText);
+    return QKeySequence(modifiers.join(QLatin1Char('+')) + QLatin1Char('+') + key.trimmed(),
+                        QKeySequence::PortableText);
 }
 
 namespace {

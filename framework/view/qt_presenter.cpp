@@ -2,10 +2,10 @@
 
 #include "framework/view/qt_support.h"
 
-#include <iostream>
-
 #include <QApplication>
 #include <QMessageBox>
+
+#include <iostream>
 
 namespace fw::view {
 
@@ -21,8 +21,8 @@ void QtPresenter::Alert(const String &text) {
         return;
     }
     EnsureApplication();
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), ToQtLines(text.view()),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), ToQtLines(text.view()), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

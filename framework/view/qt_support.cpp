@@ -9,15 +9,24 @@
 
 namespace fw::view {
 
+namespace {
+QApplication *made = nullptr; // the application EnsureApplication made
+} // namespace
+
 void EnsureApplication() {
     if (!QCoreApplication::instance()) {
         static int argc = 1;
         static char name[] = "tandrel";
         static char *argv[] = {name, nullptr};
-        // Lives until the process ends.
-        new QApplication(argc, argv);
+        made = new QApplication(argc, argv);
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void EndApplication() {
+    if (!made || QCoreApplication::instance() != made) return;
+    delete made;
+    made = nullptr;
 }
 
 void CheckGuiThread(const char *operation) {
@@ -60,10 +69,18 @@ QFont MakeFont(const String &name, float size, uint8_t unit, bool bold, bool ita
         font = QFont(ToQt(name.view()));
     if (size > 0) {
         switch (unit) {
-        case 1: font.setPixelSize(qMax(1, qRound(size))); break;
-        case 3: font.setPointSizeF(size * 72.0); break;
-        case 4: font.setPointSizeF(size * 72.0 / 25.4); break;
-        default: font.setPointSizeF(size); break;
+        case 1:
+            font.setPixelSize(qMax(1, qRound(size)));
+            break;
+        case 3:
+            font.setPointSizeF(size * 72.0);
+            break;
+        case 4:
+            font.setPointSizeF(size * 72.0 / 25.4);
+            break;
+        default:
+            font.setPointSizeF(size);
+            break;
         }
     }
     font.setBold(bold);
@@ -78,9 +95,12 @@ QFont MakeFont(const FontControl &c) {
 
 Qt::Alignment HorizontalAlignment(int64_t textAlignment) {
     switch (textAlignment) {
-    case TextAlignment::Center: return Qt::AlignHCenter;
-    case TextAlignment::Right: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
+    case TextAlignment::Center:
+        return Qt::AlignHCenter;
+    case TextAlignment::Right:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
     }
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "framework/font_control.h"
 #include "framework/properties.h"
 #include "framework/string.h"
@@ -10,12 +8,16 @@
 #include <QFont>
 #include <QString>
 
+#include <string_view>
+
 namespace fw::view {
 
 // The Qt application: the one the process already has, else a new one. Quits
 // only when told (Quit), never when the last window closes.
 void EnsureApplication();
 bool HaveApplication();
+// Deletes the Qt application if EnsureApplication made it (at exit).
+void EndApplication();
 // Raises RuntimeException naming `operation` when called on a thread other
 // than the one the event loop runs on: windows and controls live there only.
 void CheckGuiThread(const char *operation);

@@ -93,18 +93,24 @@ public:
 
     bool EditCommand(std::string_view name) override {
         EnsureSynced();
-        if (name == "EditUndo") edit_->undo();
-        else if (name == "EditCut") edit_->cut();
-        else if (name == "EditCopy") edit_->copy();
-        else if (name == "EditPaste") edit_->paste();
+        if (name == "EditUndo")
+            edit_->undo();
+        else if (name == "EditCut")
+            edit_->cut();
+        else if (name == "EditCopy")
+            edit_->copy();
+        else if (name == "EditPaste")
+            edit_->paste();
         else if (name == "EditClear") {
             QTextCursor cursor = edit_->textCursor();
             if (cursor.hasSelection() && !edit_->isReadOnly()) {
                 cursor.removeSelectedText();
                 edit_->setTextCursor(cursor);
             }
-        } else if (name == "EditSelectAll") edit_->selectAll();
-        else return false;
+        } else if (name == "EditSelectAll")
+            edit_->selectAll();
+        else
+            return false;
         return true;
     }
 

@@ -64,14 +64,20 @@ public:
     }
 
     bool EditCommand(std::string_view name) override {
-        if (name == "EditUndo") edit_->undo();
-        else if (name == "EditCut") edit_->cut();
-        else if (name == "EditCopy") edit_->copy();
-        else if (name == "EditPaste") edit_->paste();
+        if (name == "EditUndo")
+            edit_->undo();
+        else if (name == "EditCut")
+            edit_->cut();
+        else if (name == "EditCopy")
+            edit_->copy();
+        else if (name == "EditPaste")
+            edit_->paste();
         else if (name == "EditClear") {
             if (edit_->hasSelectedText()) edit_->del();
-        } else if (name == "EditSelectAll") edit_->selectAll();
-        else return false;
+        } else if (name == "EditSelectAll")
+            edit_->selectAll();
+        else
+            return false;
         return true;
     }
 

@@ -1,8 +1,5 @@
 #include "framework/view/window_view.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "framework/app_runtime.h"
 #include "framework/rect_control.h"
 #include "framework/view/control_view.h"
@@ -20,6 +17,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 namespace fw::view {
 
@@ -257,7 +257,8 @@ void WindowView::ApplyTabOrder() {
         if (rect && w && w->focusPolicy() != Qt::NoFocus) entries.push_back({rect->TabIndex(), w});
     }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.index < b.index; });
-    for (std::size_t i = 1; i < entries.size(); ++i) QWidget::setTabOrder(entries[i - 1].widget, entries[i].widget);
+    for (std::size_t i = 1; i < entries.size(); ++i)
+        QWidget::setTabOrder(entries[i - 1].widget, entries[i].widget);
 }
 
 ControlView *WindowView::FocusedControl() const {
@@ -273,7 +274,8 @@ ControlView *WindowView::FocusedControl() const {
 
 void RebuildAllMenuBars() {
     const std::vector<WindowView *> views = AllViews();
-    for (WindowView *v : views) v->RebuildMenuBar();
+    for (WindowView *v : views)
+        v->RebuildMenuBar();
 }
 
 } // namespace fw::view

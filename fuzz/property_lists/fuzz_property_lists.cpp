@@ -1,13 +1,13 @@
 // Arbitrary bytes as a property list: the reader applies them or raises, and
 // never reads past the end of the list.
+#include "framework/exceptions.h"
+#include "framework/object.h"
+#include "framework/properties.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "framework/exceptions.h"
-#include "framework/object.h"
-#include "framework/properties.h"
 
 namespace {
 

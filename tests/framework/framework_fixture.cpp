@@ -39,8 +39,8 @@ void BuildTestWnd(fw::ClassRecord &r) {
     r.base = &fw::Window::ClassRecordOf();
     r.allocate = fw::Allocator<TestWnd>();
     r.classTable = r.base->classTable;
-    r.events = {{"Layout", "Layout"},   {"CreateControls", "CreateControls"}, {"AddMenuHandlers", "AddMenuHandlers"},
-                {"Close", "Event_Close"}, {"MouseDown", "Event_MouseDown"},   {"KeyDown", "Event_KeyDown"}};
+    r.events = {{"Layout", "Layout"},     {"CreateControls", "CreateControls"}, {"AddMenuHandlers", "AddMenuHandlers"},
+                {"Close", "Event_Close"}, {"MouseDown", "Event_MouseDown"},     {"KeyDown", "Event_KeyDown"}};
 }
 
 void BuildPlainWnd(fw::ClassRecord &r) {

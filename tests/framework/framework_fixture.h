@@ -1,11 +1,5 @@
 #pragma once
 
-#include <functional>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
 #include "framework/presenter.h"
 #include "framework/properties.h"
 #include "framework/push_button.h"
@@ -14,6 +8,11 @@
 #include "framework/text_edit.h"
 #include "framework/timer.h"
 #include "framework/window.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -55,11 +54,11 @@ public:
     void Timer_Action(fw::Timer *timer);
 
     struct Hooks {
-        std::string windowList;                                  // applied in Layout
-        std::function<void(TestWnd &)> createControls;           // in CreateControls
-        std::function<void(TestWnd &)> addMenuHandlers;          // in AddMenuHandlers
-        std::function<bool(const std::string &)> keyDown;        // controls' KeyDown result
-        std::function<void()> onAction;                          // inside Button_Action
+        std::string windowList;                           // applied in Layout
+        std::function<void(TestWnd &)> createControls;    // in CreateControls
+        std::function<void(TestWnd &)> addMenuHandlers;   // in AddMenuHandlers
+        std::function<bool(const std::string &)> keyDown; // controls' KeyDown result
+        std::function<void()> onAction;                   // inside Button_Action
         bool mouseDownResult = false;
     };
     static Hooks hooks;

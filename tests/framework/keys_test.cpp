@@ -1,12 +1,12 @@
 // KeyDown: the key as text, swallowing, Tab in text areas, input masks.
-#include <gtest/gtest.h>
-
 #include "framework/text_area.h"
 #include "framework/text_edit.h"
 #include "tests/framework/framework_fixture.h"
 
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,16 +18,25 @@ protected:
         TestWnd::hooks.windowList = WindowList(400, 300);
         TestWnd::hooks.createControls = [fieldList, areaTabs](TestWnd &w) {
             fw::TextField *field = MakeControl<fw::TextField>(
-                w, "Field", PropertyListBuilder().Int("Left", 10).Int("Top", 10).Int("TabIndex", 0).Bytes() + fieldList);
-            fw::RuntimeAddEventHandler(field, fw::EventNumber::KeyDown,
-                                       fw::RuntimeCreateDelegate(w, &TestWnd::Field_KeyDown, "( TextField, String ) as Boolean"));
-            fw::TextArea *area = MakeControl<fw::TextArea>(
-                w, "Area",
-                PropertyListBuilder().Int("Left", 10).Int("Top", 50).Int("Width", 200).Int("Height", 100)
-                    .Int("TabIndex", 1).Bool("AllowTabs", areaTabs).Bytes());
-            fw::RuntimeAddEventHandler(area, fw::EventNumber::KeyDown,
-                                       fw::RuntimeCreateDelegate(w, &TestWnd::Area_KeyDown, "( TextArea, String ) as Boolean"));
-            MakeControl<fw::TextField>(w, "After", PropertyListBuilder().Int("Left", 10).Int("Top", 200).Int("TabIndex", 2).Bytes());
+                w, "Field",
+                PropertyListBuilder().Int("Left", 10).Int("Top", 10).Int("TabIndex", 0).Bytes() + fieldList);
+            fw::RuntimeAddEventHandler(
+                field, fw::EventNumber::KeyDown,
+                fw::RuntimeCreateDelegate(w, &TestWnd::Field_KeyDown, "( TextField, String ) as Boolean"));
+            fw::TextArea *area = MakeControl<fw::TextArea>(w, "Area",
+                                                           PropertyListBuilder()
+                                                               .Int("Left", 10)
+                                                               .Int("Top", 50)
+                                                               .Int("Width", 200)
+                                                               .Int("Height", 100)
+                                                               .Int("TabIndex", 1)
+                                                               .Bool("AllowTabs", areaTabs)
+                                                               .Bytes());
+            fw::RuntimeAddEventHandler(
+                area, fw::EventNumber::KeyDown,
+                fw::RuntimeCreateDelegate(w, &TestWnd::Area_KeyDown, "( TextArea, String ) as Boolean"));
+            MakeControl<fw::TextField>(
+                w, "After", PropertyListBuilder().Int("Left", 10).Int("Top", 200).Int("TabIndex", 2).Bytes());
         };
         window = fw::ImplicitWindow<TestWnd>();
         field = fw::CheckCast<fw::TextField>(window->_ControlByName("Field").get());
@@ -47,10 +56,17 @@ TEST_F(KeysTest, KeyDownGetsTheKeyAsText) {
         std::string text;
     };
     const std::vector<Row> rows = {
-        {Qt::Key_Backspace, {}, "\x08"}, {Qt::Key_Tab, {}, "\x09"},    {Qt::Key_Return, {}, "\x0d"},
-        {Qt::Key_Enter, Qt::KeypadModifier, "\x03"},                  {Qt::Key_Escape, {}, "\x1b"},
-        {Qt::Key_Left, {}, "\x1c"},      {Qt::Key_Right, {}, "\x1d"},  {Qt::Key_Up, {}, "\x1e"},
-        {Qt::Key_Down, {}, "\x1f"},      {Qt::Key_Delete, {}, "\x7f"}, {Qt::Key_7, {}, "7"},
+        {Qt::Key_Backspace, {}, "\x08"},
+        {Qt::Key_Tab, {}, "\x09"},
+        {Qt::Key_Return, {}, "\x0d"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\x03"},
+        {Qt::Key_Escape, {}, "\x1b"},
+        {Qt::Key_Left, {}, "\x1c"},
+        {Qt::Key_Right, {}, "\x1d"},
+        {Qt::Key_Up, {}, "\x1e"},
+        {Qt::Key_Down, {}, "\x1f"},
+        {Qt::Key_Delete, {}, "\x7f"},
+        {Qt::Key_7, {}, "7"},
         {Qt::Key_A, {}, "a"},
     };
     for (const Row &row : rows) {
@@ -112,11 +128,18 @@ TEST_F(KeysTest, TheDigitMaskAndTheLengthLimitHoldForTypingAndPasting) {
         bool fits;
     };
     const std::vector<Row> rows = {
-        {"", "###", 3, true},      {"12", "###", 3, true},   {"1234", "###", 0, false}, {"1a", "###", 0, false},
+        {"", "###", 3, true},
+        {"12", "###", 3, true},
+        {"1234", "###", 0, false},
+        {"1a", "###", 0, false},
         {"\xEF\xBC\x91", "#", 0, false}, // a full-width digit is no digit here
-        {"12-3", "##-#", 0, true}, {"12+3", "##-#", 0, false}, {"abcd", "", 3, false},   {"\xC3\xA9\xC3\xA9", "", 2, true},
+        {"12-3", "##-#", 0, true},
+        {"12+3", "##-#", 0, false},
+        {"abcd", "", 3, false},
+        {"\xC3\xA9\xC3\xA9", "", 2, true},
     };
-    for (const Row &r : rows) EXPECT_EQ(fw::TextFitsMask(r.text, r.mask, r.limit), r.fits) << r.text << " / " << r.mask;
+    for (const Row &r : rows)
+        EXPECT_EQ(fw::TextFitsMask(r.text, r.mask, r.limit), r.fits) << r.text << " / " << r.mask;
 }
 
 } // namespace

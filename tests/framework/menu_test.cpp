@@ -1,7 +1,5 @@
 // Menus: the model tree, its drawing in a window's menu bar, and delivering a
 // chosen command.
-#include <gtest/gtest.h>
-
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/menu_item.h"
@@ -18,9 +16,12 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace {
 
-template <class C = fw::MenuItem> fw::Ref<fw::MenuItem> Item(const char *name, const char *caption, const char *shortcut) {
+template <class C = fw::MenuItem>
+fw::Ref<fw::MenuItem> Item(const char *name, const char *caption, const char *shortcut) {
     fw::Ref<fw::MenuItem> item(fw::NewObject<C>());
     item->Constructor();
     item->SetName(name);
@@ -59,8 +60,10 @@ protected:
         bar = ProgramMenuBar();
         TestWnd::hooks.windowList = WindowList(400, 300);
         TestWnd::hooks.createControls = [](TestWnd &w) {
-            MakeControl<fw::TextField>(w, "Field", fw::PropertyListBuilder().Int("Left", 10).Int("Top", 10).Str("Value", "hello").Bytes());
-            MakeControl<fw::TextArea>(w, "Area", fw::PropertyListBuilder().Int("Left", 10).Int("Top", 50).Int("Width", 200).Bytes());
+            MakeControl<fw::TextField>(
+                w, "Field", fw::PropertyListBuilder().Int("Left", 10).Int("Top", 10).Str("Value", "hello").Bytes());
+            MakeControl<fw::TextArea>(
+                w, "Area", fw::PropertyListBuilder().Int("Left", 10).Int("Top", 50).Int("Width", 200).Bytes());
         };
         TestWnd::hooks.addMenuHandlers = [](TestWnd &w) {
             w._AddMenuHandler("InfoItem", fw::RuntimeCreateDelegate(w, &TestWnd::Menu_Action, "(  ) as Boolean"));
@@ -72,9 +75,7 @@ protected:
         field = fw::CheckCast<fw::TextField>(window->_ControlByName("Field").get());
         area = fw::CheckCast<fw::TextArea>(window->_ControlByName("Area").get());
     }
-    QAction *Action(const char *name) {
-        return window->View()->MenuBarWidget()->findChild<QAction *>(name);
-    }
+    QAction *Action(const char *name) { return window->View()->MenuBarWidget()->findChild<QAction *>(name); }
     fw::Ref<fw::MenuBar> bar;
     fw::Ref<TestWnd> window;
     fw::TextField *field = nullptr;

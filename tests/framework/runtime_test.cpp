@@ -1,10 +1,4 @@
 // Timers, pictures, the application object and the run-time entry.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
-#include <gtest/gtest.h>
-
 #include "framework/app_runtime.h"
 #include "framework/application.h"
 #include "framework/exceptions.h"
@@ -19,6 +13,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
 namespace {
 
 using fw::PropertyListBuilder;
@@ -28,7 +27,8 @@ protected:
     fw::Timer *BuildTimer(int64_t period, int64_t mode) {
         TestWnd::hooks.windowList = WindowList(200, 100);
         TestWnd::hooks.createControls = [period, mode](TestWnd &w) {
-            fw::Timer *t = MakeControl<fw::Timer>(w, "T1", PropertyListBuilder().Int("Period", period).Int("RunMode", mode).Bytes());
+            fw::Timer *t = MakeControl<fw::Timer>(
+                w, "T1", PropertyListBuilder().Int("Period", period).Int("RunMode", mode).Bytes());
             fw::RuntimeAddEventHandler(t, fw::EventNumber::TimerAction,
                                        fw::RuntimeCreateDelegate(w, &TestWnd::Timer_Action, "( Timer )"));
         };
@@ -76,8 +76,8 @@ TEST(Pictures, OpenFromAppReadsPlainFileNamesOfTheResourceFolderOnly) {
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->Width(), 7);
     EXPECT_EQ(picture->Height(), 5);
-    for (const char *name : {"fw_missing.png", "fw_test_broken.png", "", "..", "../bin/fw_test_picture.png",
-                             "/etc/passwd"})
+    for (const char *name :
+         {"fw_missing.png", "fw_test_broken.png", "", "..", "../bin/fw_test_picture.png", "/etc/passwd"})
         EXPECT_FALSE(fw::Picture::_OpenFromApp(name)) << name;
     std::filesystem::remove(good);
     std::filesystem::remove(bad);
@@ -148,10 +148,12 @@ TEST_F(RuntimeTest, TheApplicationKeepsItsVersionDataAndCountsWindows) {
     fw::Ref<fw::Application> app = fw::NewObject<fw::Application>();
     app->_x_SetVersionData(2, 0, 0, 0, 3, "\xC2\xA9 2017-2020", "2.0", "Tandrel");
     const std::vector<std::pair<const char *, fw::PropertyValue>> rows = {
-        {"MajorVersion", int64_t{2}}, {"MinorVersion", int64_t{0}}, {"BugVersion", int64_t{0}},
-        {"NonReleaseVersion", int64_t{0}}, {"StageCode", int64_t{3}}, {"LongVersion", fw::String("\xC2\xA9 2017-2020")},
+        {"MajorVersion", int64_t{2}},        {"MinorVersion", int64_t{0}},
+        {"BugVersion", int64_t{0}},          {"NonReleaseVersion", int64_t{0}},
+        {"StageCode", int64_t{3}},           {"LongVersion", fw::String("\xC2\xA9 2017-2020")},
         {"ShortVersion", fw::String("2.0")}, {"PackageInfo", fw::String("Tandrel")}};
-    for (const auto &[key, value] : rows) EXPECT_EQ(fw::GetProperty(*app, key), value) << key;
+    for (const auto &[key, value] : rows)
+        EXPECT_EQ(fw::GetProperty(*app, key), value) << key;
     EXPECT_THROW(app->AddTrayItem(nullptr), fw::Raised);
     EXPECT_THROW(app->OpenDocument("x"), fw::Raised);
 

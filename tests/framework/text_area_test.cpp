@@ -1,7 +1,5 @@
 // Text areas: the text kept in the model and shown lazily, line ends, fonts,
 // TextChange, styled runs and the length limit.
-#include <gtest/gtest.h>
-
 #include "framework/menu_item.h"
 #include "framework/text_area.h"
 #include "tests/framework/framework_fixture.h"
@@ -15,6 +13,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <gtest/gtest.h>
+
 namespace {
 
 using fw::PropertyListBuilder;
@@ -24,10 +24,15 @@ protected:
     fw::TextArea *Build(bool visible = true, const std::string &extra = {}) {
         TestWnd::hooks.windowList = WindowList(400, 300);
         TestWnd::hooks.createControls = [visible, extra](TestWnd &w) {
-            fw::TextArea *a = MakeControl<fw::TextArea>(
-                w, "Area",
-                PropertyListBuilder().Int("Left", 10).Int("Top", 10).Int("Width", 300).Int("Height", 200)
-                    .Bool("Visible", visible).Bytes() + extra);
+            fw::TextArea *a = MakeControl<fw::TextArea>(w, "Area",
+                                                        PropertyListBuilder()
+                                                                .Int("Left", 10)
+                                                                .Int("Top", 10)
+                                                                .Int("Width", 300)
+                                                                .Int("Height", 200)
+                                                                .Bool("Visible", visible)
+                                                                .Bytes() +
+                                                            extra);
             fw::RuntimeAddEventHandler(a, fw::EventNumber::TextChange,
                                        fw::RuntimeCreateDelegate(w, &TestWnd::Area_TextChange, "( TextArea )"));
         };
@@ -87,7 +92,8 @@ TEST_F(TextAreaTest, CarriageReturnsShowAsLinesAndTypingRightAfterASetKeepsBoth)
 
 TEST_F(TextAreaTest, EveryLineBreakTheUserBringsInReadsBackAsCarriageReturn) {
     fw::TextArea *area = Build();
-    ASSERT_TRUE(Paste(area, QString::fromUtf8("1 2\r\n3 4\n5 6\u20297 8\r9\u2028" "0")));
+    ASSERT_TRUE(Paste(area, QString::fromUtf8("1 2\r\n3 4\n5 6\u20297 8\r9\u2028"
+                                              "0")));
     EXPECT_EQ(area->Text(), "1 2\r3 4\r5 6\r7 8\r9\r0");
     EXPECT_GE(TextChanges(), 1);
 
@@ -96,8 +102,10 @@ TEST_F(TextAreaTest, EveryLineBreakTheUserBringsInReadsBackAsCarriageReturn) {
     QTest::keyClicks(Edit(area), "a");
     QTest::keyClick(Edit(area), Qt::Key_Return);
     QTest::keyClick(Edit(area), Qt::Key_Return, Qt::ShiftModifier); // a soft line break in Qt
-    QTest::keyClicks(Edit(area), "b\xc2\xa0" "c");
-    EXPECT_EQ(area->Text(), "a\r\rb\xC2\xA0" "c"); // the no-break space stays one
+    QTest::keyClicks(Edit(area), "b\xc2\xa0"
+                                 "c");
+    EXPECT_EQ(area->Text(), "a\r\rb\xC2\xA0"
+                            "c"); // the no-break space stays one
 }
 
 TEST_F(TextAreaTest, FontsRaiseNoTextChangeTextChangeComesWithEachChange) {

@@ -1,9 +1,5 @@
 // Building windows from their class records, the implicit instance, control
 // events by number, mouse and key presses on the window, locks and closing.
-#include <thread>
-
-#include <gtest/gtest.h>
-
 #include "framework/app_runtime.h"
 #include "framework/canvas.h"
 #include "framework/exceptions.h"
@@ -20,6 +16,9 @@
 #include <QAbstractButton>
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -42,8 +41,8 @@ TEST_F(WindowTest, BuildsInOrderOpensAfterBindingsShowsAndIsFoundByClassName) {
                                    fw::RuntimeCreateDelegate(w, &TestWnd::Control_Open, "( Control )"));
     };
     fw::Ref<TestWnd> window = fw::ImplicitWindow<TestWnd>();
-    EXPECT_EQ(TestWnd::log, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Open Btn",
-                                                      "Open Area"}));
+    EXPECT_EQ(TestWnd::log,
+              (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Open Btn", "Open Area"}));
     EXPECT_TRUE(window->IsShown());
     EXPECT_TRUE(FrameOf(*window)->isVisible());
     EXPECT_EQ(FrameOf(*window)->windowTitle(), "Test");
@@ -128,10 +127,13 @@ TEST_F(WindowTest, RadioButtonsGroupRaiseActionOnlyForTheUserAndCanAllBeCleared)
     TestWnd::hooks.windowList = WindowList(300, 200);
     TestWnd::hooks.createControls = [](TestWnd &w) {
         for (const char *name : {"R1", "R2"}) {
-            fw::RadioButton *r = MakeControl<fw::RadioButton>(
-                w, name,
-                Rect(name[1] == '1' ? 10 : 120, 10, 100, 20) +
-                    PropertyListBuilder().Str("Caption", name[1] == '1' ? "Corr to Cov" : "Cov to Corr").Bool("Value", false).Bytes());
+            fw::RadioButton *r =
+                MakeControl<fw::RadioButton>(w, name,
+                                             Rect(name[1] == '1' ? 10 : 120, 10, 100, 20) +
+                                                 PropertyListBuilder()
+                                                     .Str("Caption", name[1] == '1' ? "Corr to Cov" : "Cov to Corr")
+                                                     .Bool("Value", false)
+                                                     .Bytes());
             fw::RuntimeAddEventHandler(r, fw::EventNumber::Action,
                                        fw::RuntimeCreateDelegate(w, &TestWnd::Radio_Action, "( RadioButton )"));
         }
@@ -145,8 +147,8 @@ TEST_F(WindowTest, RadioButtonsGroupRaiseActionOnlyForTheUserAndCanAllBeCleared)
 
     QTest::mouseClick(b1, Qt::LeftButton);
     QTest::mouseClick(b2, Qt::LeftButton);
-    EXPECT_EQ(TestWnd::log, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Action R1",
-                                                      "Action R2"}));
+    EXPECT_EQ(TestWnd::log,
+              (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Action R1", "Action R2"}));
     EXPECT_FALSE(r1->Value());
     EXPECT_TRUE(r2->Value());
     EXPECT_FALSE(b1->isChecked());
@@ -177,8 +179,8 @@ TEST_F(WindowTest, PressesOnCanvasesAndLabelsReachMouseDownButtonsKeepTheirs) {
     QTest::mouseClick(WidgetOf(*window->_ControlByName("Canvas1")), Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseClick(WidgetOf(*window->_ControlByName("Label1")), Qt::LeftButton, {}, QPoint(2, 3));
     QTest::mouseClick(WidgetOf(*window->_ControlByName("Btn")), Qt::LeftButton);
-    EXPECT_EQ(TestWnd::log, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers",
-                                                      "MouseDown 25,36", "MouseDown 102,33"}));
+    EXPECT_EQ(TestWnd::log, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "MouseDown 25,36",
+                                                      "MouseDown 102,33"}));
 }
 
 TEST_F(WindowTest, KeysNoControlTakesReachTheWindowsKeyDown) {
@@ -195,7 +197,12 @@ TEST_F(WindowTest, ControlsFollowTheirLocksWhenTheWindowIsResized) {
     TestWnd::hooks.windowList = WindowList(300, 200);
     TestWnd::hooks.createControls = [](TestWnd &w) {
         auto locks = [](bool l, bool t, bool r, bool b) {
-            return PropertyListBuilder().Bool("LockLeft", l).Bool("LockTop", t).Bool("LockRight", r).Bool("LockBottom", b).Bytes();
+            return PropertyListBuilder()
+                .Bool("LockLeft", l)
+                .Bool("LockTop", t)
+                .Bool("LockRight", r)
+                .Bool("LockBottom", b)
+                .Bytes();
         };
         MakeControl<fw::TextArea>(w, "Fill", Rect(-1, -1, 301, 198) + locks(true, true, true, true));
         MakeControl<fw::PushButton>(w, "Corner", Rect(200, 150, 80, 24) + locks(false, false, true, true));
@@ -234,7 +241,8 @@ TEST_F(WindowTest, AHandlersExceptionGivesOneAlertAndTheProgramGoesOn) {
         fw::PushButton *b = MakeControl<fw::PushButton>(w, "Btn", Rect(10, 10, 80, 24));
         fw::RuntimeAddEventHandler(b, fw::EventNumber::Action,
                                    fw::RuntimeCreateDelegate(w, &TestWnd::Button_Action, "( PushButton )"));
-        MakeControl<fw::TextField>(w, "Field", Rect(10, 50, 80, 24) + PropertyListBuilder().Str("Value", "kept").Bytes());
+        MakeControl<fw::TextField>(w, "Field",
+                                   Rect(10, 50, 80, 24) + PropertyListBuilder().Str("Value", "kept").Bytes());
     };
     TestWnd::hooks.onAction = [] { fw::RaiseNew<fw::OutOfBoundsException>("index 7 is past the end"); };
     fw::Ref<TestWnd> window = fw::ImplicitWindow<TestWnd>();
@@ -275,7 +283,8 @@ TEST_F(WindowTest, FocusFollowsTabIndexAndSetFocusTellsThePresenter) {
         const int64_t order[] = {2, 0, 1};
         const char *names[] = {"F2", "F0", "F1"};
         for (int i = 0; i < 3; ++i)
-            MakeControl<fw::TextField>(w, names[i], Rect(10, 10 + 30 * i, 80, 24) + PropertyListBuilder().Int("TabIndex", order[i]).Bytes());
+            MakeControl<fw::TextField>(
+                w, names[i], Rect(10, 10 + 30 * i, 80, 24) + PropertyListBuilder().Int("TabIndex", order[i]).Bytes());
     };
     fw::Ref<TestWnd> window = fw::ImplicitWindow<TestWnd>();
     QWidget *f0 = WidgetOf(*window->_ControlByName("F0"));
