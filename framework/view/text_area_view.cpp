@@ -117,9 +117,12 @@ public:
     void ScheduleSync() {
         if (syncPending_) return;
         syncPending_ = true;
-        QTimer::singleShot(0, edit_, [this] {
-            syncPending_ = false;
-            EnsureSynced();
+        // Through the widget: the view may end before the timer runs.
+        QTimer::singleShot(0, edit_, [edit = edit_] {
+            if (TextAreaView *view = edit->view_) {
+                view->syncPending_ = false;
+                view->EnsureSynced();
+            }
         });
     }
 

@@ -90,6 +90,16 @@ TEST_F(TextAreaTest, CarriageReturnsShowAsLinesAndTypingRightAfterASetKeepsBoth)
     EXPECT_EQ(area->Text(), "abcd");
 }
 
+TEST_F(TextAreaTest, AWindowClosedBeforeItsAreaCaughtUpEndsCleanly) {
+    fw::TextArea *area = Build();
+    fw::Ref<fw::TextArea> kept(area);
+    area->SetText("pending");
+    window->Close();
+    ProcessEvents(20); // the queued catch-up finds no view
+    EXPECT_EQ(kept->Text(), "pending");
+    EXPECT_EQ(WidgetOf(*kept), nullptr);
+}
+
 TEST_F(TextAreaTest, EveryLineBreakTheUserBringsInReadsBackAsCarriageReturn) {
     fw::TextArea *area = Build();
     ASSERT_TRUE(Paste(area, QString::fromUtf8("1 2\r\n3 4\n5 6\u20297 8\r9\u2028"
