@@ -47,8 +47,9 @@ public:
     static const ClassRecord &ClassRecordOf();
     TextArea();
 
-    // The styled runs of the text; never nil.
-    StyledText *GetStyledText();
+    // The styled runs of the text; never nil. StyledText() is the same.
+    fw::StyledText *GetStyledText();
+    fw::StyledText *StyledText() { return GetStyledText(); }
 
     FW_PROPERTY(bool, HideSelection, true, Behaviour)       // stored
     FW_PROPERTY(double, LineHeight, 0.0, Behaviour)         // stored

@@ -293,7 +293,11 @@ void Window::Close() {
         // The window closes even when its Close handler fails.
         RuntimeCallHandler([&] { Event_Close(); });
     }
+    const bool wasBuilt = built_;
     EndWindow();
+    // Linux has no global menu bar: with no window left in view, nothing
+    // would be left to quit from.
+    if (!wasBuilt) return;
     for (const Ref<Window> &w : OpenWindows())
         if (w->IsShown()) return;
     Quit(0);

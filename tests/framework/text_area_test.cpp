@@ -136,7 +136,7 @@ TEST_F(TextAreaTest, FontsRaiseNoTextChangeTextChangeComesWithEachChange) {
 TEST_F(TextAreaTest, BoldRunsCoverTheirCharactersOnly) {
     fw::TextArea *area = Build();
     area->SetText("Title\rbody text");
-    area->GetStyledText()->Bold(0, 6, true);
+    area->StyledText()->Bold(0, 6, true);
     ProcessEvents();
     auto boldAt = [&](int position) {
         QTextCursor cursor(Edit(area)->document());
