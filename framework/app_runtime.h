@@ -65,9 +65,11 @@ bool QuitRequested();
 
 // The handling of an exception that nothing caught: the application's
 // UnhandledException event if it implements one, else one alert with the
-// exception's class and message. Before the event loop has run (start-up)
-// also one line on stderr, and the exit status becomes 1. EndException and
-// ThreadEndException end their handler quietly.
+// exception's class and message ("Unhandled NilObjectException: ..."). During
+// start-up (from RuntimeInit until the late start-up has returned) first one
+// line on stderr, the alert only where a display can show it, and the exit
+// status becomes 1. EndException and ThreadEndException end their handler
+// quietly. With no display (Qt's offscreen platform) alerts go to stderr.
 void _UnhandledException(const Ref<RuntimeException> &exception);
 // Runs program code (an event handler) and hands any exception escaping it to
 // _UnhandledException; the framework's event delivery goes through it.
@@ -76,7 +78,8 @@ void RuntimeCallHandler(const std::function<void()> &code);
 // Closes every window quietly (no Close events) and lets go of the
 // application object.
 void RuntimePerformFinalizers();
-// Ends the runtime; the exit status.
+// Ends the runtime (and the Qt application the framework made); the exit
+// status: the code of the last Quit, 1 after a failed start-up, else 0.
 int32_t RuntimeExit();
 
 // Whether the class of that name (or a base of it) lists `eventName` in its
