@@ -37,6 +37,7 @@ struct RuntimeState {
     Ref<Application> app;
     bool quitRequested = false;
     bool loopRunning = false;
+    bool lateStartupPending = false;
     int exitStatus = 0;
     std::unique_ptr<ScopedPresenter> presenter;
 };
@@ -134,8 +135,10 @@ void _RunFrameworkInitialization(std::function<void()> lateStartup) {
         QCoreApplication::setApplicationName(view::ToQt(State().app->PackageInfo().view()));
         QCoreApplication::setApplicationVersion(view::ToQt(State().app->ShortVersion().view()));
     }
+    State().lateStartupPending = true;
     QTimer::singleShot(0, QCoreApplication::instance(), [lateStartup = std::move(lateStartup)] {
         RuntimeState &s = State();
+        s.lateStartupPending = false;
         bool failed = false;
         if (lateStartup) {
             try {
@@ -158,6 +161,8 @@ void _RuntimeRun() {
     view::EnsureApplication();
     RuntimeState &s = State();
     if (s.quitRequested) return;
+    // Start-up ends here, or once the late start-up has run.
+    if (s.phase == Phase::StartingUp && !s.lateStartupPending) s.phase = Phase::Running;
     s.loopRunning = true;
     const int code = QApplication::exec();
     s.loopRunning = false;
