@@ -4,40 +4,20 @@
 #include "framework/view/window_view.h"
 
 #include <QLineEdit>
-#include <QValidator>
+
+#include <algorithm>
 
 namespace fw::view {
 
 namespace {
 
-// What the user types or pastes must fit the field's mask and length limit.
-class MaskValidator : public QValidator {
-public:
-    MaskValidator(TextField &model, QObject *parent) : QValidator(parent), model_(&model) {}
-    TextField *model_;
-    State validate(QString &input, int &) const override {
-        if (!model_) return Acceptable;
-        return TextFitsMask(FromQt(input).view(), model_->ValidationMask().view(), model_->MaximumCharactersAllowed())
-                   ? Acceptable
-                   : Invalid;
-    }
-};
-
 class TextFieldView : public ControlView {
 public:
     TextFieldView(TextField &model, WindowView &window)
-        : ControlView(model, window), model_(model), edit_(new QLineEdit(window.Content())),
-          validator_(new MaskValidator(model, edit_)) {
-        edit_->setValidator(validator_);
+        : ControlView(model, window), model_(model), edit_(new QLineEdit(window.Content())) {
         SetWidget(edit_);
         // Edited by the user: typing, pasting, cutting, undoing.
-        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString &text) {
-            Ref<TextField> hold(&model_);
-            RuntimeCallHandler([&] { hold->UserChangedText(FromQt(text)); });
-        });
-    }
-    ~TextFieldView() override {
-        if (Widget()) validator_->model_ = nullptr;
+        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString &text) { OnUserEdit(text); });
     }
 
     void Apply(Aspect aspect) override {
@@ -46,6 +26,7 @@ public:
         if (all || aspect == Aspect::Text) {
             const QString text = ToQtLines(model_.Text().view());
             if (edit_->text() != text) edit_->setText(text);
+            accepted_ = text;
         }
         if (all || aspect == Aspect::Font) edit_->setFont(MakeFont(model_));
         if (all || aspect == Aspect::Colour) {
@@ -82,9 +63,25 @@ public:
     }
 
 private:
+    // What the user types or pastes must fit the mask and the length limit;
+    // text set in code may not fit, and the user can still delete from it.
+    void OnUserEdit(const QString &text) {
+        const bool fits =
+            TextFitsMask(FromQt(text).view(), model_.ValidationMask().view(), model_.MaximumCharactersAllowed());
+        if (!fits && text.size() >= accepted_.size()) {
+            const int cursor = edit_->cursorPosition() - static_cast<int>(text.size() - accepted_.size());
+            edit_->setText(accepted_);
+            edit_->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(accepted_.size())));
+            return;
+        }
+        accepted_ = text;
+        Ref<TextField> hold(&model_);
+        RuntimeCallHandler([&] { hold->UserChangedText(FromQt(text)); });
+    }
+
     TextField &model_;
     QLineEdit *edit_;
-    MaskValidator *validator_;
+    QString accepted_; // the text as last set in code or accepted from the user
 };
 
 } // namespace

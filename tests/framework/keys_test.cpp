@@ -1,8 +1,11 @@
 // KeyDown: the key as text, swallowing, Tab in text areas, input masks.
+#include "framework/menu_item.h"
 #include "framework/text_area.h"
 #include "framework/text_edit.h"
 #include "tests/framework/framework_fixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QWidget>
 
@@ -121,6 +124,19 @@ TEST_F(KeysTest, TheDigitMaskAndTheLengthLimitHoldForTypingAndPasting) {
     // Code may set any text; the limits are the user's.
     field->SetText("98765");
     EXPECT_EQ(field->Text(), "98765");
+    QTest::keyClick(WidgetOf(*field), Qt::Key_End);
+    QTest::keyClick(WidgetOf(*field), Qt::Key_Backspace); // the user can still delete
+    QTest::keyClicks(WidgetOf(*field), "4");              // but not add
+    EXPECT_EQ(field->Text(), "9876");
+
+    fw::Ref<fw::MenuItem> paste = fw::NewObject<fw::MenuItem>();
+    paste->SetName("EditPaste");
+    field->SetText("");
+    for (const char *clip : {"12a", "4567", "42"}) {
+        QApplication::clipboard()->setText(clip);
+        fw::DeliverMenuCommand(window.get(), *paste);
+    }
+    EXPECT_EQ(field->Text(), "42"); // the two that do not fit are refused whole
 
     struct Row {
         const char *text, *mask;
