@@ -11,8 +11,9 @@ namespace fw {
 //
 // FontName "System" is the platform's default interface font; "Monaco" is the
 // platform's fixed-width font; any other name is looked up as a font family.
-// FontSize 0 is the default size. FontUnit: 0 and 2 points, 1 pixels,
-// 3 inches, 4 millimetres.
+// FontSize 0 is the default size. FontUnit: 0 (the default) and 2 points,
+// 1 pixels, 3 inches, 4 millimetres; a point is one pixel (72 per inch), the
+// scale on which the program's windows are laid out.
 class FontControl : public RectControl {
 public:
     static const ClassRecord &ClassRecordOf();

@@ -5,10 +5,19 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace fw::view {
 
 namespace {
+
+// A caption as shown: without its access-key marks.
+QString Plain(QString caption) {
+    caption.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return caption;
+}
 
 class PushButtonView : public ControlView {
 public:
@@ -26,7 +35,10 @@ public:
         ControlView::Apply(aspect);
         const bool all = aspect == Aspect::All;
         if (all || aspect == Aspect::Caption) button_->setText(ToQt(model_.Caption().view()));
-        if (all || aspect == Aspect::Font) button_->setFont(MakeFont(model_));
+        if (all || aspect == Aspect::Font || aspect == Aspect::Caption || aspect == Aspect::Geometry) {
+            const int margin = 2 * button_->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            button_->setFont(FitFont(MakeFont(model_), Plain(button_->text()), button_->width() - margin));
+        }
         if (all || aspect == Aspect::Behaviour) button_->setDefault(model_.IsDefault());
     }
 
@@ -62,7 +74,12 @@ public:
         ControlView::Apply(aspect);
         const bool all = aspect == Aspect::All;
         if (all || aspect == Aspect::Caption) button_->setText(ToQt(model_.Caption().view()));
-        if (all || aspect == Aspect::Font) button_->setFont(MakeFont(model_));
+        if (all || aspect == Aspect::Font || aspect == Aspect::Caption || aspect == Aspect::Geometry) {
+            QStyle *style = button_->style();
+            const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button_) +
+                                  style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button_);
+            button_->setFont(FitFont(MakeFont(model_), Plain(button_->text()), button_->width() - indicator - 2));
+        }
         if (all || aspect == Aspect::Value) button_->setChecked(model_.Value());
     }
 

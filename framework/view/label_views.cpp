@@ -23,7 +23,11 @@ public:
         ControlView::Apply(aspect);
         const bool all = aspect == Aspect::All;
         if (all || aspect == Aspect::Text) label_->setText(ToQtLines(model_.Value().view()));
-        if (all || aspect == Aspect::Font) label_->setFont(MakeFont(model_));
+        if (all || aspect == Aspect::Font || aspect == Aspect::Text || aspect == Aspect::Geometry ||
+            aspect == Aspect::Behaviour) {
+            const QFont font = MakeFont(model_);
+            label_->setFont(model_.Multiline() ? font : FitFont(font, label_->text(), label_->width()));
+        }
         if (all || aspect == Aspect::Colour) {
             QPalette palette = label_->palette();
             palette.setColor(QPalette::WindowText, ToQt(model_.TextColor()));

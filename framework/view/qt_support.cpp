@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QThread>
 
@@ -68,20 +70,13 @@ QFont MakeFont(const String &name, float size, uint8_t unit, bool bold, bool ita
     else
         font = QFont(ToQt(name.view()));
     if (size > 0) {
-        switch (unit) {
-        case 1:
-            font.setPixelSize(qMax(1, qRound(size)));
-            break;
-        case 3:
-            font.setPointSizeF(size * 72.0);
-            break;
-        case 4:
-            font.setPointSizeF(size * 72.0 / 25.4);
-            break;
-        default:
-            font.setPointSizeF(size);
-            break;
-        }
+        // The program's layouts count a point as one pixel (72 per inch), the
+        // way its fixed-size windows were laid out; Qt's points are 1/72 of a
+        // 96-dpi inch and would overflow them.
+        double pixels = size;
+        if (unit == 3) pixels = size * 72.0;
+        if (unit == 4) pixels = size * 72.0 / 25.4;
+        font.setPixelSize(qMax(1, qRound(pixels)));
     }
     font.setBold(bold);
     font.setItalic(italic);
@@ -91,6 +86,16 @@ QFont MakeFont(const String &name, float size, uint8_t unit, bool bold, bool ita
 
 QFont MakeFont(const FontControl &c) {
     return MakeFont(c.FontName(), c.FontSize(), c.FontUnit(), c.Bold(), c.Italic(), c.Underline());
+}
+
+QFont FitFont(const QFont &font, const QString &text, int width) {
+    const int size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    QFont fitted = font;
+    for (int pixels = size; pixels >= 6 && pixels * 4 >= size * 3; --pixels) {
+        fitted.setPixelSize(pixels);
+        if (QFontMetrics(fitted).horizontalAdvance(text) <= width) return fitted;
+    }
+    return font; // too long even so: shown at its own size, cut at the edge
 }
 
 Qt::Alignment HorizontalAlignment(int64_t textAlignment) {

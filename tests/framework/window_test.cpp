@@ -14,6 +14,8 @@
 #include "tests/framework/framework_fixture.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
@@ -181,6 +183,28 @@ TEST_F(WindowTest, PressesOnCanvasesAndLabelsReachMouseDownButtonsKeepTheirs) {
     QTest::mouseClick(WidgetOf(*window->_ControlByName("Btn")), Qt::LeftButton);
     EXPECT_EQ(TestWnd::log, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "MouseDown 25,36",
                                                       "MouseDown 102,33"}));
+}
+
+TEST_F(WindowTest, SingleLineCaptionsShrinkToShowWhole) {
+    TestWnd::hooks.windowList = WindowList(400, 200);
+    TestWnd::hooks.createControls = [](TestWnd &w) {
+        auto font = PropertyListBuilder().Str("FontName", "System").Sgl("FontSize", 12).Bool("Bold", true).Bytes();
+        MakeControl<fw::Label>(w, "Long",
+                               Rect(10, 10, 150, 20) + font +
+                                   PropertyListBuilder().Str("Value", "Dimension of matrix (2-100):").Bytes());
+        MakeControl<fw::Label>(w, "Short",
+                               Rect(10, 40, 150, 20) + font + PropertyListBuilder().Str("Value", "n").Bytes());
+        MakeControl<fw::RadioButton>(
+            w, "Radio", Rect(10, 70, 85, 20) + font + PropertyListBuilder().Str("Caption", "Cov to Corr").Bytes());
+    };
+    fw::Ref<TestWnd> window = fw::ImplicitWindow<TestWnd>();
+    auto *longLabel = static_cast<QLabel *>(WidgetOf(*window->_ControlByName("Long")));
+    auto *radio = static_cast<QAbstractButton *>(WidgetOf(*window->_ControlByName("Radio")));
+    EXPECT_LE(QFontMetrics(longLabel->font()).horizontalAdvance(longLabel->text()), 150);
+    EXPECT_LT(longLabel->font().pixelSize(), 12);
+    EXPECT_GE(longLabel->font().pixelSize(), 9);
+    EXPECT_LE(QFontMetrics(radio->font()).horizontalAdvance(radio->text()), 85);
+    EXPECT_EQ(WidgetOf(*window->_ControlByName("Short"))->font().pixelSize(), 12);
 }
 
 TEST_F(WindowTest, KeysNoControlTakesReachTheWindowsKeyDown) {
