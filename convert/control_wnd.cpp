@@ -9,28 +9,14 @@
 #include "framework/properties.h"
 #include "ui/implicit_windows.h"
 #include "ui/menu_bar1.h"
+#include "ui/window_class.h"
 
 namespace {
 
 constexpr const char *kClassName = "ControlWnd.ControlWnd";
 
-// What the window takes over from Window without a class-table place: the
-// runtime's look-ups of a control by name and by name and index, and the
-// making and ending of the platform window.
-const fw::MethodRecord kUnslottedWindowMethods[] = {
-    {"_GetControl", "( String ) as Control", -1, {}},
-    {"_GetControlArray", "( String, Integer ) as Control", -1, {}},
-    {"__Init", "(  )", -1, {}},
-    {"__Exit", "(  )", -1, {}},
-};
-
-struct OwnOperation {
-    const char *name;
-    const char *signature;
-};
-
 // The class's own operations in class-table order.
-const OwnOperation kOwnOperations[] = {
+const WindowOperation kOwnOperations[] = {
     {"Layout", "(  )"},
     {"CreateControls", "(  )"},
     {"_CreateControls0", "(  )"},
@@ -98,37 +84,11 @@ const OwnOperation kOwnOperations[] = {
 };
 
 void BuildControlWnd(fw::ClassRecord &r) {
-    const fw::ClassRecord &base = fw::Window::ClassRecordOf();
-    r.base = &base;
-    r.allocate = fw::Allocator<ControlWnd>();
-    r.classTable = base.classTable;
-
-    // First what the window takes over, by name; two records of one name
-    // (the two Invalidate) keep their slot order.
-    std::vector<fw::MethodRecord> inherited = base.methods;
-    for (const fw::MethodRecord &extra : kUnslottedWindowMethods) {
-        const bool listed = std::any_of(inherited.begin(), inherited.end(),
-                                        [&](const fw::MethodRecord &m) { return m.name == extra.name; });
-        if (!listed) inherited.push_back(extra);
-    }
-    std::stable_sort(inherited.begin(), inherited.end(),
-                     [](const fw::MethodRecord &a, const fw::MethodRecord &b) { return a.name < b.name; });
-    r.methods = std::move(inherited);
-
-    for (const OwnOperation &op : kOwnOperations) {
-        fw::MethodRecord record{op.name, op.signature, static_cast<int>(r.classTable.size()), {}};
-        if (record.name == "_CreateControls0") record.attributes.emplace_back("Hidden");
-        r.methods.push_back(std::move(record));
-        r.classTable.emplace_back(op.name);
-    }
-    r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});
-
-    r.events = {
-        {"Layout", "Layout"},
-        {"CreateControls", "CreateControls"},
-        {"AddMenuHandlers", "AddMenuHandlers"},
-        {"Close", "Event_Close"},
-    };
+    BuildWindowClass(r, fw::Allocator<ControlWnd>(), kOwnOperations,
+                     {{"Layout", "Layout"},
+                      {"CreateControls", "CreateControls"},
+                      {"AddMenuHandlers", "AddMenuHandlers"},
+                      {"Close", "Event_Close"}});
 }
 
 } // namespace

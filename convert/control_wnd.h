@@ -110,5 +110,4 @@ private:
     // no direction chosen.
     void ClearFields(fw::TextArea *matrixField);
     template <class C> fw::Ref<C> Find(const char *name);
-    template <class C> fw::Ref<C> FindItem(const char *name);
 };

@@ -2,6 +2,8 @@
 // finding them (and the menu items) again by name.
 #include "convert/control_wnd.h"
 
+#include "ui/window_class.h"
+
 #include <string_view>
 
 #include "convert/control_wnd_lists.h"
@@ -144,24 +146,19 @@ fw::Ref<fw::Label> ControlWnd::Label1() { return Find<fw::Label>("Label1"); }
 
 // --- the menu-item accessors ----------------------------------------------------
 
-template <class C> fw::Ref<C> ControlWnd::FindItem(const char *name) {
-    const fw::Ref<fw::MenuBar> &bar = MenuBar();
-    if (!bar) fw::RaiseNew<fw::NilObjectException>("The conversion window has no menu bar");
-    return fw::Ref<C>(fw::CheckCast<C>(bar->_Lookup(name).get()));
-}
 
-fw::Ref<fw::MenuItem> ControlWnd::InfoMenu() { return FindItem<fw::MenuItem>("InfoMenu"); }
-fw::Ref<fw::MenuItem> ControlWnd::InfoItem() { return FindItem<fw::MenuItem>("InfoItem"); }
-fw::Ref<fw::MenuItem> ControlWnd::ControlItem() { return FindItem<fw::MenuItem>("ControlItem"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditMenu() { return FindItem<fw::MenuItem>("EditMenu"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditSelectAll() { return FindItem<fw::MenuItem>("EditSelectAll"); }
-fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu0() { return FindItem<fw::MenuItem>("UntitledMenu0"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditClear() { return FindItem<fw::MenuItem>("EditClear"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditPaste() { return FindItem<fw::MenuItem>("EditPaste"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditCopy() { return FindItem<fw::MenuItem>("EditCopy"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditCut() { return FindItem<fw::MenuItem>("EditCut"); }
-fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu1() { return FindItem<fw::MenuItem>("UntitledMenu1"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditUndo() { return FindItem<fw::MenuItem>("EditUndo"); }
-fw::Ref<fw::MenuItem> ControlWnd::FileMenu() { return FindItem<fw::MenuItem>("FileMenu"); }
-fw::Ref<fw::PrefsMenuItem> ControlWnd::AboutItem() { return FindItem<fw::PrefsMenuItem>("AboutItem"); }
-fw::Ref<fw::QuitMenuItem> ControlWnd::FileQuit() { return FindItem<fw::QuitMenuItem>("FileQuit"); }
+fw::Ref<fw::MenuItem> ControlWnd::InfoMenu() { return MenuBarItem<fw::MenuItem>(*this, "InfoMenu"); }
+fw::Ref<fw::MenuItem> ControlWnd::InfoItem() { return MenuBarItem<fw::MenuItem>(*this, "InfoItem"); }
+fw::Ref<fw::MenuItem> ControlWnd::ControlItem() { return MenuBarItem<fw::MenuItem>(*this, "ControlItem"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditMenu() { return MenuBarItem<fw::MenuItem>(*this, "EditMenu"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditSelectAll() { return MenuBarItem<fw::MenuItem>(*this, "EditSelectAll"); }
+fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu0() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu0"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditClear() { return MenuBarItem<fw::MenuItem>(*this, "EditClear"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditPaste() { return MenuBarItem<fw::MenuItem>(*this, "EditPaste"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditCopy() { return MenuBarItem<fw::MenuItem>(*this, "EditCopy"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditCut() { return MenuBarItem<fw::MenuItem>(*this, "EditCut"); }
+fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu1() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu1"); }
+fw::Ref<fw::MenuItem> ControlWnd::EditUndo() { return MenuBarItem<fw::MenuItem>(*this, "EditUndo"); }
+fw::Ref<fw::MenuItem> ControlWnd::FileMenu() { return MenuBarItem<fw::MenuItem>(*this, "FileMenu"); }
+fw::Ref<fw::PrefsMenuItem> ControlWnd::AboutItem() { return MenuBarItem<fw::PrefsMenuItem>(*this, "AboutItem"); }
+fw::Ref<fw::QuitMenuItem> ControlWnd::FileQuit() { return MenuBarItem<fw::QuitMenuItem>(*this, "FileQuit"); }

@@ -7,50 +7,31 @@
 #include "ui/about_wnd_hand_over.h"
 #include "ui/about_wnd_lists.h"
 #include "ui/implicit_windows.h"
+#include "ui/window_class.h"
 
 namespace {
 
 // The class's own operations, in class-table order after Window's, with
 // their signature texts.
-struct Operation {
-    const char *name;
-    const char *signature;
-    bool hidden;
-};
-
-const Operation kOwnOperations[] = {
-    {"Layout", "(  )", false},
-    {"CreateControls", "(  )", false},
-    {"_CreateControls0", "(  )", true},
-    {"StaticText2", "(  ) as Label", false},
-    {"Canvas1", "(  ) as Canvas", false},
-    {"Canvas3", "(  ) as Canvas", false},
-    {"Timer1", "(  ) as Timer", false},
-    {"Timer1_Action", "( Timer )", false},
-    {"Event_MouseDown", "( Integer, Integer ) as Boolean", false},
-    {"Event_KeyDown", "( String ) as Boolean", false},
+const WindowOperation kOwnOperations[] = {
+    {"Layout", "(  )"},
+    {"CreateControls", "(  )"},
+    {"_CreateControls0", "(  )"},
+    {"StaticText2", "(  ) as Label"},
+    {"Canvas1", "(  ) as Canvas"},
+    {"Canvas3", "(  ) as Canvas"},
+    {"Timer1", "(  ) as Timer"},
+    {"Timer1_Action", "( Timer )"},
+    {"Event_MouseDown", "( Integer, Integer ) as Boolean"},
+    {"Event_KeyDown", "( String ) as Boolean"},
 };
 
 void BuildAboutWnd(fw::ClassRecord &r) {
-    const fw::ClassRecord &base = fw::Window::ClassRecordOf();
-    r.base = &base;
-    r.allocate = fw::Allocator<AboutWnd>();
-    r.classTable = base.classTable;
-    r.methods = base.methods;
-    for (const Operation &op : kOwnOperations) {
-        std::vector<std::string> attributes;
-        if (op.hidden) attributes.emplace_back("Hidden");
-        r.methods.push_back({op.name, op.signature, static_cast<int>(r.classTable.size()), std::move(attributes)});
-        r.classTable.emplace_back(op.name);
-    }
-    // Asked by the runtime, outside the class table.
-    r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});
-    r.events = {
-        {"Layout", "Layout"},
-        {"CreateControls", "CreateControls"},
-        {"MouseDown", "Event_MouseDown"},
-        {"KeyDown", "Event_KeyDown"},
-    };
+    BuildWindowClass(r, fw::Allocator<AboutWnd>(), kOwnOperations,
+                     {{"Layout", "Layout"},
+                      {"CreateControls", "CreateControls"},
+                      {"MouseDown", "Event_MouseDown"},
+                      {"KeyDown", "Event_KeyDown"}});
 }
 
 void BuildAboutWndTimer1(fw::ClassRecord &r) {

@@ -9,69 +9,43 @@
 #include "framework/properties.h"
 #include "ui/help_wnd_lists.h"
 #include "ui/implicit_windows.h"
+#include "ui/window_class.h"
 #include "ui/menu_bar1.h"
 
 namespace {
 
 // The class's own operations, in class-table order after Window's, with
 // their signature texts.
-struct Operation {
-    const char *name;
-    const char *signature;
-    bool hidden;
-};
-
-const Operation kOwnOperations[] = {
-    {"Layout", "(  )", false},
-    {"CreateControls", "(  )", false},
-    {"_CreateControls0", "(  )", true},
-    {"EditField1", "(  ) as TextArea", false},
-    {"EditField1_Open", "( TextArea )", false},
-    {"InfoMenu", "(  ) as MenuItem", false},
-    {"InfoItem", "(  ) as MenuItem", false},
-    {"ControlItem", "(  ) as MenuItem", false},
-    {"EditMenu", "(  ) as MenuItem", false},
-    {"EditSelectAll", "(  ) as MenuItem", false},
-    {"UntitledMenu0", "(  ) as MenuItem", false},
-    {"EditClear", "(  ) as MenuItem", false},
-    {"EditPaste", "(  ) as MenuItem", false},
-    {"EditCopy", "(  ) as MenuItem", false},
-    {"EditCut", "(  ) as MenuItem", false},
-    {"UntitledMenu1", "(  ) as MenuItem", false},
-    {"EditUndo", "(  ) as MenuItem", false},
-    {"FileMenu", "(  ) as MenuItem", false},
-    {"AboutItem", "(  ) as PrefsMenuItem", false},
-    {"FileQuit", "(  ) as QuitMenuItem", false},
-    {"AddMenuHandlers", "( Window )", false},
-    {"_ControlItem_Action", "(  ) as Boolean", false},
+const WindowOperation kOwnOperations[] = {
+    {"Layout", "(  )"},
+    {"CreateControls", "(  )"},
+    {"_CreateControls0", "(  )"},
+    {"EditField1", "(  ) as TextArea"},
+    {"EditField1_Open", "( TextArea )"},
+    {"InfoMenu", "(  ) as MenuItem"},
+    {"InfoItem", "(  ) as MenuItem"},
+    {"ControlItem", "(  ) as MenuItem"},
+    {"EditMenu", "(  ) as MenuItem"},
+    {"EditSelectAll", "(  ) as MenuItem"},
+    {"UntitledMenu0", "(  ) as MenuItem"},
+    {"EditClear", "(  ) as MenuItem"},
+    {"EditPaste", "(  ) as MenuItem"},
+    {"EditCopy", "(  ) as MenuItem"},
+    {"EditCut", "(  ) as MenuItem"},
+    {"UntitledMenu1", "(  ) as MenuItem"},
+    {"EditUndo", "(  ) as MenuItem"},
+    {"FileMenu", "(  ) as MenuItem"},
+    {"AboutItem", "(  ) as PrefsMenuItem"},
+    {"FileQuit", "(  ) as QuitMenuItem"},
+    {"AddMenuHandlers", "( Window )"},
+    {"_ControlItem_Action", "(  ) as Boolean"},
 };
 
 void BuildHelpWnd(fw::ClassRecord &r) {
-    const fw::ClassRecord &base = fw::Window::ClassRecordOf();
-    r.base = &base;
-    r.allocate = fw::Allocator<helpWnd>();
-    r.classTable = base.classTable;
-    r.methods = base.methods;
-    for (const Operation &op : kOwnOperations) {
-        std::vector<std::string> attributes;
-        if (op.hidden) attributes.emplace_back("Hidden");
-        r.methods.push_back({op.name, op.signature, static_cast<int>(r.classTable.size()), std::move(attributes)});
-        r.classTable.emplace_back(op.name);
-    }
-    // Asked by the runtime, outside the class table.
-    r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});
-    r.events = {
-        {"Layout", "Layout"},
-        {"CreateControls", "CreateControls"},
-        {"AddMenuHandlers", "AddMenuHandlers"},
-    };
-}
-
-// The item of that name in the window's menu bar, as class I.
-template <class I> fw::Ref<I> MenuBarItem(const fw::Window &window, std::string_view name) {
-    const fw::Ref<fw::MenuBar> &bar = window.MenuBar();
-    if (!bar) fw::RaiseNew<fw::NilObjectException>("The help window has no menu bar");
-    return fw::Ref<I>(fw::CheckCast<I>(bar->_Lookup(name).get()));
+    BuildWindowClass(r, fw::Allocator<helpWnd>(), kOwnOperations,
+                     {{"Layout", "Layout"},
+                      {"CreateControls", "CreateControls"},
+                      {"AddMenuHandlers", "AddMenuHandlers"}});
 }
 
 // The number of characters (UTF-8 code points) before the first CR, or in

@@ -1,0 +1,47 @@
+#include "ui/window_class.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// What a window takes over from Window without a class-table place: the
+// runtime's look-ups of a control by name and by name and index, and the
+// making and ending of the platform window.
+const fw::MethodRecord kUnslottedWindowMethods[] = {
+    {"_GetControl", "( String ) as Control", -1, {}},
+    {"_GetControlArray", "( String, Integer ) as Control", -1, {}},
+    {"__Init", "(  )", -1, {}},
+    {"__Exit", "(  )", -1, {}},
+};
+
+} // namespace
+
+void BuildWindowClass(fw::ClassRecord &r, std::function<fw::Object *()> allocate,
+                      std::span<const WindowOperation> own, std::vector<fw::EventRecord> events) {
+    const fw::ClassRecord &base = fw::Window::ClassRecordOf();
+    r.base = &base;
+    r.allocate = std::move(allocate);
+    r.classTable = base.classTable;
+
+    // Two records of one name (the two Invalidate) keep their slot order.
+    std::vector<fw::MethodRecord> inherited = base.methods;
+    for (const fw::MethodRecord &extra : kUnslottedWindowMethods) {
+        const bool listed = std::any_of(inherited.begin(), inherited.end(),
+                                        [&](const fw::MethodRecord &m) { return m.name == extra.name; });
+        if (!listed) inherited.push_back(extra);
+    }
+    std::stable_sort(inherited.begin(), inherited.end(),
+                     [](const fw::MethodRecord &a, const fw::MethodRecord &b) { return a.name < b.name; });
+    r.methods = std::move(inherited);
+
+    for (const WindowOperation &op : own) {
+        fw::MethodRecord record{op.name, op.signature, static_cast<int>(r.classTable.size()), {}};
+        if (record.name == "_CreateControls0") record.attributes.emplace_back("Hidden");
+        r.methods.push_back(std::move(record));
+        r.classTable.emplace_back(op.name);
+    }
+    // Asked by the runtime, outside the class table.
+    r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});
+    r.events = std::move(events);
+}

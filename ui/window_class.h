@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "framework/exceptions.h"
+#include "framework/menu_item.h"
+#include "framework/object.h"
+#include "framework/window.h"
+
+// One of a window class's own operations: its name and signature text.
+struct WindowOperation {
+    const char *name;
+    const char *signature;
+};
+
+// Fills the class record of a program window: base Window; the class table
+// Window's operations then `own` in order; method records for what the class
+// takes over from Window (sorted by name), then its own operations
+// (`_CreateControls0` marked Hidden), then IsEventImplemented; the window
+// events it handles.
+void BuildWindowClass(fw::ClassRecord &record, std::function<fw::Object *()> allocate,
+                      std::span<const WindowOperation> own, std::vector<fw::EventRecord> events);
+
+// The item of that name anywhere in the window's menu bar, as class I.
+template <class I> fw::Ref<I> MenuBarItem(const fw::Window &window, std::string_view name) {
+    const fw::Ref<fw::MenuBar> &bar = window.MenuBar();
+    if (!bar) fw::RaiseNew<fw::NilObjectException>("The window has no menu bar");
+    return fw::Ref<I>(fw::CheckCast<I>(bar->_Lookup(name).get()));
+}
