@@ -194,7 +194,7 @@ void WindowView::Show() {
     if (tabOrderPending_) ApplyTabOrder();
     if (!shownOnce_) {
         shownOnce_ = true;
-        frame_->adjustSize();
+        ApplyGeometry(); // the settings' size, whatever the screen's
         if (model_.DefaultLocation() != 0) {
             if (QScreen *screen = QGuiApplication::primaryScreen()) {
                 QRect area = frame_->frameGeometry();
