@@ -1,5 +1,6 @@
 #include "tests/about_help/windows_fixture.h"
 
+#include "tests/support/qt_environment.h"
 #include "framework/app_runtime.h"
 #include "framework/runtime_state.h"
 #include "framework/timer.h"
@@ -16,30 +17,13 @@
 
 namespace {
 
-// The Qt application, the framework's classes and the matrix library, once
-// for the whole test program; the application ends with it.
-class WindowsEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "about_help_tests";
-        static char *argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-        fw::_RuntimeInitExternalClasses();
-        _InitPluginEntrypoints();
-        fw::SetTimerClockRateForTesting(WindowsTest::kRate);
-    }
-    void TearDown() override {
-        fw::detail::DiscardAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete app_;
-    }
-
-private:
-    QApplication *app_ = nullptr;
-};
-
-[[maybe_unused]] testing::Environment *const environment = testing::AddGlobalTestEnvironment(new WindowsEnvironment);
+// The framework's classes and the matrix library, once for the whole test
+// program.
+[[maybe_unused]] testing::Environment *const environment = testing::AddGlobalTestEnvironment(new QtEnvironment([] {
+    fw::_RuntimeInitExternalClasses();
+    _InitPluginEntrypoints();
+    fw::SetTimerClockRateForTesting(WindowsTest::kRate);
+}));
 
 } // namespace
 
@@ -51,8 +35,7 @@ void WindowsTest::SetUp() {
 void WindowsTest::TearDown() {
     // A handler that failed would have shown exactly one alert.
     EXPECT_TRUE(recorder_.Alerts().empty()) << recorder_.Alerts().front();
-    fw::detail::DiscardAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DiscardAllWindowsNow();
     fw::detail::ResetRuntimeForTests();
     presenter_.reset();
 }

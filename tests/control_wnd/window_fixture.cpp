@@ -1,5 +1,6 @@
 #include "tests/control_wnd/window_fixture.h"
 
+#include "tests/support/qt_environment.h"
 #include "convert/module1.h"
 #include "framework/runtime_state.h"
 #include "framework/view/control_view.h"
@@ -18,28 +19,10 @@
 
 namespace {
 
-// One Qt application and one binding of the matrix library for the whole
-// test program, as start-up makes them.
-class ProgramEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "control_wnd_tests";
-        static char *argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-        _InitPluginEntrypoints();
-    }
-    void TearDown() override {
-        fw::detail::DiscardAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete app_;
-    }
-
-private:
-    QApplication *app_ = nullptr;
-};
-
-[[maybe_unused]] testing::Environment *const environment = testing::AddGlobalTestEnvironment(new ProgramEnvironment);
+// One binding of the matrix library for the whole test program, as
+// start-up makes it.
+[[maybe_unused]] testing::Environment *const environment =
+    testing::AddGlobalTestEnvironment(new QtEnvironment([] { _InitPluginEntrypoints(); }));
 
 } // namespace
 
@@ -70,8 +53,7 @@ void ControlWndTest::SetUp() {
 
 void ControlWndTest::TearDown() {
     window = nullptr;
-    fw::detail::DiscardAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DiscardAllWindowsNow();
     fw::detail::ResetRuntimeForTests();
     installed_.reset();
 }

@@ -1,5 +1,6 @@
 #include "tests/framework/framework_fixture.h"
 
+#include "tests/support/qt_environment.h"
 #include "framework/app_runtime.h"
 #include "framework/push_button.h"
 #include "framework/radio_button.h"
@@ -14,24 +15,6 @@
 #include <QElapsedTimer>
 
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "framework_tests";
-        static char *argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    void TearDown() override {
-        fw::detail::DiscardAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete app_;
-    }
-
-private:
-    QApplication *app_ = nullptr;
-};
 
 [[maybe_unused]] ::testing::Environment *const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
@@ -53,8 +36,7 @@ void BuildPlainWnd(fw::ClassRecord &r) {
 } // namespace
 
 void FrameworkTest::TearDown() {
-    fw::detail::DiscardAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DiscardAllWindowsNow();
     fw::detail::ResetRuntimeForTests();
     TestWnd::Reset();
 }

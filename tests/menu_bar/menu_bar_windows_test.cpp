@@ -1,5 +1,8 @@
 // The shared menu bar as the windows show it, on the offscreen platform.
+
 #include <gtest/gtest.h>
+
+#include "tests/support/qt_environment.h"
 
 #include <cstdlib>
 
@@ -23,22 +26,7 @@
 
 namespace {
 
-class QtApp : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "menu_bar_windows_tests";
-        static char *argv[] = {name, nullptr};
-        // No display needed, however the test is started.
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app_ = new QApplication(argc, argv);
-    }
-
-private:
-    QApplication *app_ = nullptr;
-};
-
-const testing::Environment *const kApp = testing::AddGlobalTestEnvironment(new QtApp);
+const testing::Environment *const kApp = testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // Every alert recorded instead of shown; every window closed and any quit
 // forgotten at the end of a test.
