@@ -15,8 +15,8 @@ namespace {
 
 constexpr const char *kClassName = "ControlWnd.ControlWnd";
 
-// The class's own operations in class-table order.
-const WindowOperation kOwnOperations[] = {
+// The class's own operations in class-table order, around the menu-item accessors.
+const WindowOperation kOperationsBeforeMenuItems[] = {
     {"Layout", "(  )"},
     {"CreateControls", "(  )"},
     {"_CreateControls0", "(  )"},
@@ -61,21 +61,10 @@ const WindowOperation kOwnOperations[] = {
     {"RadioButton1_Action", "( RadioButton )"},
     {"ClearCorrBtn_Action", "( PushButton )"},
     {"ClearCovBtn_Action", "( PushButton )"},
-    {"InfoMenu", "(  ) as MenuItem"},
-    {"InfoItem", "(  ) as MenuItem"},
-    {"ControlItem", "(  ) as MenuItem"},
-    {"EditMenu", "(  ) as MenuItem"},
-    {"EditSelectAll", "(  ) as MenuItem"},
-    {"UntitledMenu0", "(  ) as MenuItem"},
-    {"EditClear", "(  ) as MenuItem"},
-    {"EditPaste", "(  ) as MenuItem"},
-    {"EditCopy", "(  ) as MenuItem"},
-    {"EditCut", "(  ) as MenuItem"},
-    {"UntitledMenu1", "(  ) as MenuItem"},
-    {"EditUndo", "(  ) as MenuItem"},
-    {"FileMenu", "(  ) as MenuItem"},
-    {"AboutItem", "(  ) as PrefsMenuItem"},
-    {"FileQuit", "(  ) as QuitMenuItem"},
+};
+
+// After the menu-item accessors.
+const WindowOperation kOperationsAfterMenuItems[] = {
     {"AddMenuHandlers", "( Window )"},
     {"Event_Close", "(  )"},
     {"_FileQuit_Action", "(  ) as Boolean"},
@@ -84,7 +73,8 @@ const WindowOperation kOwnOperations[] = {
 };
 
 void BuildControlWnd(fw::ClassRecord &r) {
-    BuildWindowClass(r, fw::Allocator<ControlWnd>(), kOwnOperations,
+    BuildWindowClass(r, fw::Allocator<ControlWnd>(),
+                     {kOperationsBeforeMenuItems, kMenuItemAccessorOperations, kOperationsAfterMenuItems},
                      {{"Layout", "Layout"},
                       {"CreateControls", "CreateControls"},
                       {"AddMenuHandlers", "AddMenuHandlers"},

@@ -27,7 +27,7 @@ const WindowOperation kOwnOperations[] = {
 };
 
 void BuildAboutWnd(fw::ClassRecord &r) {
-    BuildWindowClass(r, fw::Allocator<AboutWnd>(), kOwnOperations,
+    BuildWindowClass(r, fw::Allocator<AboutWnd>(), {kOwnOperations},
                      {{"Layout", "Layout"},
                       {"CreateControls", "CreateControls"},
                       {"MouseDown", "Event_MouseDown"},

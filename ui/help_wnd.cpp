@@ -16,33 +16,23 @@ namespace {
 
 // The class's own operations, in class-table order after Window's, with
 // their signature texts.
-const WindowOperation kOwnOperations[] = {
+const WindowOperation kOperationsBeforeMenuItems[] = {
     {"Layout", "(  )"},
     {"CreateControls", "(  )"},
     {"_CreateControls0", "(  )"},
     {"EditField1", "(  ) as TextArea"},
     {"EditField1_Open", "( TextArea )"},
-    {"InfoMenu", "(  ) as MenuItem"},
-    {"InfoItem", "(  ) as MenuItem"},
-    {"ControlItem", "(  ) as MenuItem"},
-    {"EditMenu", "(  ) as MenuItem"},
-    {"EditSelectAll", "(  ) as MenuItem"},
-    {"UntitledMenu0", "(  ) as MenuItem"},
-    {"EditClear", "(  ) as MenuItem"},
-    {"EditPaste", "(  ) as MenuItem"},
-    {"EditCopy", "(  ) as MenuItem"},
-    {"EditCut", "(  ) as MenuItem"},
-    {"UntitledMenu1", "(  ) as MenuItem"},
-    {"EditUndo", "(  ) as MenuItem"},
-    {"FileMenu", "(  ) as MenuItem"},
-    {"AboutItem", "(  ) as PrefsMenuItem"},
-    {"FileQuit", "(  ) as QuitMenuItem"},
+};
+
+// After the menu-item accessors.
+const WindowOperation kOperationsAfterMenuItems[] = {
     {"AddMenuHandlers", "( Window )"},
     {"_ControlItem_Action", "(  ) as Boolean"},
 };
 
 void BuildHelpWnd(fw::ClassRecord &r) {
-    BuildWindowClass(r, fw::Allocator<helpWnd>(), kOwnOperations,
+    BuildWindowClass(r, fw::Allocator<helpWnd>(),
+                     {kOperationsBeforeMenuItems, kMenuItemAccessorOperations, kOperationsAfterMenuItems},
                      {{"Layout", "Layout"},
                       {"CreateControls", "CreateControls"},
                       {"AddMenuHandlers", "AddMenuHandlers"}});

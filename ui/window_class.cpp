@@ -17,8 +17,27 @@ const fw::MethodRecord kUnslottedWindowMethods[] = {
 
 } // namespace
 
+const WindowOperation kMenuItemAccessorOperations[15] = {
+    {"InfoMenu", "(  ) as MenuItem"},
+    {"InfoItem", "(  ) as MenuItem"},
+    {"ControlItem", "(  ) as MenuItem"},
+    {"EditMenu", "(  ) as MenuItem"},
+    {"EditSelectAll", "(  ) as MenuItem"},
+    {"UntitledMenu0", "(  ) as MenuItem"},
+    {"EditClear", "(  ) as MenuItem"},
+    {"EditPaste", "(  ) as MenuItem"},
+    {"EditCopy", "(  ) as MenuItem"},
+    {"EditCut", "(  ) as MenuItem"},
+    {"UntitledMenu1", "(  ) as MenuItem"},
+    {"EditUndo", "(  ) as MenuItem"},
+    {"FileMenu", "(  ) as MenuItem"},
+    {"AboutItem", "(  ) as PrefsMenuItem"},
+    {"FileQuit", "(  ) as QuitMenuItem"},
+};
+
 void BuildWindowClass(fw::ClassRecord &r, std::function<fw::Object *()> allocate,
-                      std::span<const WindowOperation> own, std::vector<fw::EventRecord> events) {
+                      std::initializer_list<std::span<const WindowOperation>> own,
+                      std::vector<fw::EventRecord> events) {
     const fw::ClassRecord &base = fw::Window::ClassRecordOf();
     r.base = &base;
     r.allocate = std::move(allocate);
@@ -35,11 +54,13 @@ void BuildWindowClass(fw::ClassRecord &r, std::function<fw::Object *()> allocate
                      [](const fw::MethodRecord &a, const fw::MethodRecord &b) { return a.name < b.name; });
     r.methods = std::move(inherited);
 
-    for (const WindowOperation &op : own) {
-        fw::MethodRecord record{op.name, op.signature, static_cast<int>(r.classTable.size()), {}};
-        if (record.name == "_CreateControls0") record.attributes.emplace_back("Hidden");
-        r.methods.push_back(std::move(record));
-        r.classTable.emplace_back(op.name);
+    for (std::span<const WindowOperation> run : own) {
+        for (const WindowOperation &op : run) {
+            fw::MethodRecord record{op.name, op.signature, static_cast<int>(r.classTable.size()), {}};
+            if (record.name == "_CreateControls0") record.attributes.emplace_back("Hidden");
+            r.methods.push_back(std::move(record));
+            r.classTable.emplace_back(op.name);
+        }
     }
     // Asked by the runtime, outside the class table.
     r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -16,13 +17,18 @@ struct WindowOperation {
     const char *signature;
 };
 
+// The accessors of the fifteen menu items, in the order a window whose menu
+// bar is MenuBar1 lists them.
+extern const WindowOperation kMenuItemAccessorOperations[15];
+
 // Fills the class record of a program window: base Window; the class table
-// Window's operations then `own` in order; method records for what the class
+// Window's operations then the runs of `own`, in order; method records for what the class
 // takes over from Window (sorted by name), then its own operations
 // (`_CreateControls0` marked Hidden), then IsEventImplemented; the window
 // events it handles.
 void BuildWindowClass(fw::ClassRecord &record, std::function<fw::Object *()> allocate,
-                      std::span<const WindowOperation> own, std::vector<fw::EventRecord> events);
+                      std::initializer_list<std::span<const WindowOperation>> own,
+                      std::vector<fw::EventRecord> events);
 
 // The item of that name anywhere in the window's menu bar, as class I.
 template <class I> fw::Ref<I> MenuBarItem(const fw::Window &window, std::string_view name) {
