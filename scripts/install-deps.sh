@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libeigen3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils imagemagick xdotool xclip
+  fonts-dejavu-core xvfb xauth x11-utils imagemagick xdotool xclip
 )
 
 missing=()
