@@ -286,9 +286,11 @@ void Window::Hide() {
 }
 
 void Window::Close() {
-    if (closed_) return;
+    // A Close handler that closes its window again asks for what is under way.
+    if (closed_ || closing_) return;
     view::CheckGuiThread("Window.Close");
     Ref<Window> self(this);
+    closing_ = true;
     if (built_ && IsEventImplemented("Close")) {
         // The window closes even when its Close handler fails.
         RuntimeCallHandler([&] { Event_Close(); });

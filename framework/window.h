@@ -192,7 +192,7 @@ private:
     void EndWindow();
     int64_t width_ = 300, height_ = 300;
     bool visible_ = true;
-    bool building_ = false, built_ = false, closed_ = false;
+    bool building_ = false, built_ = false, closing_ = false, closed_ = false;
     Ref<fw::MenuBar> menuBar_;
     std::vector<Entry> controls_;
     std::vector<MenuHandler> menuHandlers_;

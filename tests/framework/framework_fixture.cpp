@@ -81,7 +81,10 @@ void TestWnd::AddMenuHandlers(fw::Window *) {
     if (hooks.addMenuHandlers) hooks.addMenuHandlers(*this);
 }
 
-void TestWnd::Event_Close() { log.push_back("Close"); }
+void TestWnd::Event_Close() {
+    log.push_back("Close");
+    if (hooks.onClose) hooks.onClose(*this);
+}
 
 bool TestWnd::Event_MouseDown(int64_t x, int64_t y) {
     log.push_back("MouseDown " + std::to_string(x) + "," + std::to_string(y));

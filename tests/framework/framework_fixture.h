@@ -59,6 +59,7 @@ public:
         std::function<void(TestWnd &)> addMenuHandlers;   // in AddMenuHandlers
         std::function<bool(const std::string &)> keyDown; // controls' KeyDown result
         std::function<void()> onAction;                   // inside Button_Action
+        std::function<void(TestWnd &)> onClose;           // inside Event_Close
         bool mouseDownResult = false;
     };
     static Hooks hooks;

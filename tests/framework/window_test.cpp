@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -299,6 +300,43 @@ TEST_F(WindowTest, ClosingTheLastVisibleWindowQuitsWithZero) {
     first->Show();
     third->Close();
     EXPECT_FALSE(fw::QuitRequested()); // the first window is still in view
+}
+
+TEST_F(WindowTest, AWindowClosedFromInsideItsOwnHandlersClosesOnce) {
+    TestWnd::hooks.windowList = WindowList(300, 200);
+    TestWnd::hooks.createControls = [](TestWnd &w) {
+        fw::PushButton *b = MakeControl<fw::PushButton>(w, "Btn", Rect(10, 10, 80, 24));
+        fw::RuntimeAddEventHandler(b, fw::EventNumber::Action,
+                                   fw::RuntimeCreateDelegate(w, &TestWnd::Button_Action, "( PushButton )"));
+        fw::TextField *f = MakeControl<fw::TextField>(w, "Field", Rect(10, 50, 80, 24));
+        fw::RuntimeAddEventHandler(
+            f, fw::EventNumber::KeyDown,
+            fw::RuntimeCreateDelegate(w, &TestWnd::Field_KeyDown, "( TextField, String ) as Boolean"));
+    };
+    // Each row closes the window from inside one of its handlers; the Close
+    // handler itself asks to close again.
+    const std::vector<std::pair<const char *, std::function<void(TestWnd &)>>> rows = {
+        {"the close button", [](TestWnd &w) { FrameOf(w)->close(); }},
+        {"a button's Action", [](TestWnd &w) { QTest::mouseClick(WidgetOf(*w._ControlByName("Btn")), Qt::LeftButton); }},
+        {"a field's KeyDown", [](TestWnd &w) { QTest::keyClick(WidgetOf(*w._ControlByName("Field")), Qt::Key_A); }},
+    };
+    for (const auto &[how, trigger] : rows) {
+        fw::Ref<TestWnd> window = fw::ImplicitWindow<TestWnd>();
+        TestWnd::log.clear();
+        TestWnd::hooks.onClose = [](TestWnd &w) { w.Close(); };
+        TestWnd::hooks.onAction = [w = window.get()] { w->Close(); };
+        TestWnd::hooks.keyDown = [w = window.get()](const std::string &) {
+            w->Close();
+            return false;
+        };
+        trigger(*window);
+        ProcessEvents(); // the deferred deletes run
+        EXPECT_TRUE(window->IsClosed()) << how;
+        EXPECT_EQ(std::count(TestWnd::log.begin(), TestWnd::log.end(), "Close"), 1) << how;
+        EXPECT_TRUE(presenter.Alerts().empty()) << how;
+        TestWnd::hooks.onClose = nullptr;
+        fw::detail::ResetRuntimeForTests();
+    }
 }
 
 TEST_F(WindowTest, FocusFollowsTabIndexAndSetFocusTellsThePresenter) {
