@@ -119,20 +119,7 @@ Ref<fw::Window> Application::Window(int64_t index) const {
 int64_t Application::WindowCount() const { return static_cast<int64_t>(OpenWindows().size()); }
 
 void Application::_AddMenuHandler(const String &itemName, Ref<Delegate> handler) {
-    if (!handler) RaiseNew<NilObjectException>("Nil menu handler for \"" + itemName.str() + "\"");
-    menuHandlers_.push_back({itemName, std::move(handler)});
-}
-
-bool Application::RunMenuHandler(std::string_view itemName, bool &has) {
-    has = false;
-    for (const MenuHandler &m : menuHandlers_) {
-        if (m.itemName == itemName) {
-            has = true;
-            Ref<Delegate> handler = m.handler;
-            return handler->Invoke({});
-        }
-    }
-    return false;
+    menuHandlers_.Add(itemName, std::move(handler));
 }
 
 void Application::_x_SetVersionData(int64_t major, int64_t minor, int64_t bug, int64_t nonRelease, int64_t stage,

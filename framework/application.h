@@ -1,11 +1,13 @@
 #pragma once
 
 #include "framework/delegate.h"
+#include "framework/menu_handlers.h"
 #include "framework/menu_item.h"
 #include "framework/object.h"
 #include "framework/string.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace fw {
 
@@ -79,15 +81,12 @@ public:
     static bool SupportsHiDPI();
 
     // --- framework side
-    bool RunMenuHandler(std::string_view itemName, bool &has);
+    // Runs the handler bound to `itemName`; True when it handled the command.
+    bool RunMenuHandler(std::string_view itemName) const { return menuHandlers_.Run(itemName); }
 
 private:
-    struct MenuHandler {
-        String itemName;
-        Ref<Delegate> handler;
-    };
     Ref<fw::MenuBar> menuBar_;
-    std::vector<MenuHandler> menuHandlers_;
+    MenuHandlers menuHandlers_;
     int64_t major_ = 0, minor_ = 0, bug_ = 0, nonRelease_ = 0, stage_ = 0;
     String longVersion_, shortVersion_, packageInfo_;
 };

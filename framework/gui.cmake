@@ -10,6 +10,7 @@ add_library(tandrel_framework STATIC
   label.cpp
   line.cpp
   menu_delivery.cpp
+  menu_handlers.cpp
   menu_item.cpp
   picture.cpp
   push_button.cpp

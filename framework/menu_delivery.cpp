@@ -20,11 +20,10 @@ bool IsEditCommand(std::string_view name) {
 bool DeliverMenuCommand(Window *front, MenuItem &item) {
     Ref<MenuItem> hold(&item);
     Ref<Window> window(front);
-    bool has = false;
-    if (window && !window->IsClosed() && window->RunMenuHandler(item.Name().view(), has)) return true;
+    if (window && !window->IsClosed() && window->RunMenuHandler(item.Name().view())) return true;
     if (Application *app = App()) {
         Ref<Application> holdApp(app);
-        if (app->RunMenuHandler(item.Name().view(), has)) return true;
+        if (app->RunMenuHandler(item.Name().view())) return true;
     }
     if (item.HasOwnAction() && item.Event_Action()) return true;
     if (IsEditCommand(item.Name().view()) && window && !window->IsClosed() && window->View()) {

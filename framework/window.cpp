@@ -217,20 +217,7 @@ std::vector<Ref<fw::Control>> Window::Controls() const {
 }
 
 void Window::_AddMenuHandler(const String &itemName, Ref<Delegate> handler) {
-    if (!handler) RaiseNew<NilObjectException>("Nil menu handler for \"" + itemName.str() + "\"");
-    menuHandlers_.push_back({itemName, std::move(handler)});
-}
-
-bool Window::RunMenuHandler(std::string_view itemName, bool &has) {
-    has = false;
-    for (const MenuHandler &m : menuHandlers_) {
-        if (m.itemName == itemName) {
-            has = true;
-            Ref<Delegate> handler = m.handler;
-            return handler->Invoke({});
-        }
-    }
-    return false;
+    menuHandlers_.Add(itemName, std::move(handler));
 }
 
 void Window::SetMenuBar(Ref<fw::MenuBar> menuBar) {
@@ -319,7 +306,7 @@ void Window::EndWindow() {
     controls_.clear();
     for (const Entry &e : controls)
         e.control->EndWithWindow();
-    menuHandlers_.clear();
+    menuHandlers_.Clear();
     view_.reset();
 }
 

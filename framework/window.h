@@ -2,6 +2,7 @@
 
 #include "framework/control.h"
 #include "framework/delegate.h"
+#include "framework/menu_handlers.h"
 #include "framework/menu_item.h"
 #include "framework/object.h"
 #include "framework/picture.h"
@@ -171,8 +172,8 @@ public:
     // The content area took a new size (the user resized the window, or code
     // set Width/Height): controls follow their locks.
     void Resize(int64_t width, int64_t height);
-    // Runs the handler bound to `itemName`; has = whether one is bound.
-    bool RunMenuHandler(std::string_view itemName, bool &has);
+    // Runs the handler bound to `itemName`; True when it handled the command.
+    bool RunMenuHandler(std::string_view itemName) const { return menuHandlers_.Run(itemName); }
     void RaiseMouseDown(int64_t x, int64_t y);
     bool RaiseKeyDown(const String &key);
     view::WindowView *View() const { return view_.get(); }
@@ -185,17 +186,13 @@ private:
         String name;
         Ref<fw::Control> control;
     };
-    struct MenuHandler {
-        String itemName;
-        Ref<Delegate> handler;
-    };
     void EndWindow();
     int64_t width_ = 300, height_ = 300;
     bool visible_ = true;
     bool building_ = false, built_ = false, closing_ = false, closed_ = false;
     Ref<fw::MenuBar> menuBar_;
     std::vector<Entry> controls_;
-    std::vector<MenuHandler> menuHandlers_;
+    MenuHandlers menuHandlers_;
     std::unique_ptr<view::WindowView> view_;
 };
 
