@@ -109,5 +109,4 @@ private:
     // and the deviations, puts the focus in the dimension field and leaves
     // no direction chosen.
     void ClearFields(fw::TextArea *matrixField);
-    template <class C> fw::Ref<C> Find(const char *name);
 };

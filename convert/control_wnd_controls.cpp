@@ -2,8 +2,6 @@
 // finding them (and the menu items) again by name.
 #include "convert/control_wnd.h"
 
-#include "ui/window_class.h"
-
 #include <string_view>
 
 #include "convert/control_wnd_lists.h"
@@ -12,6 +10,7 @@
 #include "framework/exceptions.h"
 #include "framework/properties.h"
 #include "ui/pictures.h"
+#include "ui/window_class.h"
 
 namespace {
 
@@ -92,12 +91,7 @@ const BindingRow kBindings[] = {
 void ControlWnd::_CreateControls0() {
     for (const ControlRow &row : kControls) {
         const fw::ClassRecord &record = row.record();
-        {
-            fw::Ref<fw::Object> made = __New(record);
-            fw::Ref<fw::Control> control(fw::CheckCast<fw::Control>(made.get()));
-            control->Constructor();
-            _AddControl(row.name, control);
-        } // the window holds the control from here on
+        AddNewControl(*this, record, row.name);
 
         fw::Object *control = fw::RuntimeCheckCast(_ControlByName(row.name).get(), record);
         if (row.picture) {
@@ -116,36 +110,31 @@ void ControlWnd::_CreateControls0() {
 
 // --- the control accessors ------------------------------------------------------
 
-template <class C> fw::Ref<C> ControlWnd::Find(const char *name) {
-    return fw::Ref<C>(fw::CheckCast<C>(_ControlByName(name).get()));
-}
-
-fw::Ref<fw::Canvas> ControlWnd::Canvas1() { return Find<fw::Canvas>("Canvas1"); }
-fw::Ref<fw::PushButton> ControlWnd::CalcBtn() { return Find<fw::PushButton>("CalcBtn"); }
-fw::Ref<fw::PushButton> ControlWnd::ClearSDBtn() { return Find<fw::PushButton>("ClearSDBtn"); }
-fw::Ref<fw::PushButton> ControlWnd::InfoBtn() { return Find<fw::PushButton>("InfoBtn"); }
-fw::Ref<fw::TextArea> ControlWnd::corrFld() { return Find<fw::TextArea>("corrFld"); }
-fw::Ref<fw::TextArea> ControlWnd::covFld() { return Find<fw::TextArea>("covFld"); }
-fw::Ref<fw::Canvas> ControlWnd::Canvas3() { return Find<fw::Canvas>("Canvas3"); }
-fw::Ref<fw::Label> ControlWnd::Label3() { return Find<fw::Label>("Label3"); }
-fw::Ref<fw::TextField> ControlWnd::dimFld() { return Find<fw::TextField>("dimFld"); }
-fw::Ref<fw::TextArea> ControlWnd::scratchFld() { return Find<fw::TextArea>("scratchFld"); }
-fw::Ref<fw::Canvas> ControlWnd::Canvas4() { return Find<fw::Canvas>("Canvas4"); }
-fw::Ref<fw::Canvas> ControlWnd::Canvas5() { return Find<fw::Canvas>("Canvas5"); }
-fw::Ref<fw::TextArea> ControlWnd::sdFld() { return Find<fw::TextArea>("sdFld"); }
-fw::Ref<fw::Canvas> ControlWnd::Canvas6() { return Find<fw::Canvas>("Canvas6"); }
-fw::Ref<fw::RadioButton> ControlWnd::RadioButton2() { return Find<fw::RadioButton>("RadioButton2"); }
-fw::Ref<fw::RadioButton> ControlWnd::RadioButton1() { return Find<fw::RadioButton>("RadioButton1"); }
-fw::Ref<fw::Line> ControlWnd::Line1() { return Find<fw::Line>("Line1"); }
-fw::Ref<fw::Line> ControlWnd::Line2() { return Find<fw::Line>("Line2"); }
-fw::Ref<fw::Line> ControlWnd::Line3() { return Find<fw::Line>("Line3"); }
-fw::Ref<fw::Line> ControlWnd::Line4() { return Find<fw::Line>("Line4"); }
-fw::Ref<fw::PushButton> ControlWnd::ClearCorrBtn() { return Find<fw::PushButton>("ClearCorrBtn"); }
-fw::Ref<fw::PushButton> ControlWnd::ClearCovBtn() { return Find<fw::PushButton>("ClearCovBtn"); }
-fw::Ref<fw::Label> ControlWnd::Label1() { return Find<fw::Label>("Label1"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas1() { return WindowControl<fw::Canvas>(*this, "Canvas1"); }
+fw::Ref<fw::PushButton> ControlWnd::CalcBtn() { return WindowControl<fw::PushButton>(*this, "CalcBtn"); }
+fw::Ref<fw::PushButton> ControlWnd::ClearSDBtn() { return WindowControl<fw::PushButton>(*this, "ClearSDBtn"); }
+fw::Ref<fw::PushButton> ControlWnd::InfoBtn() { return WindowControl<fw::PushButton>(*this, "InfoBtn"); }
+fw::Ref<fw::TextArea> ControlWnd::corrFld() { return WindowControl<fw::TextArea>(*this, "corrFld"); }
+fw::Ref<fw::TextArea> ControlWnd::covFld() { return WindowControl<fw::TextArea>(*this, "covFld"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas3() { return WindowControl<fw::Canvas>(*this, "Canvas3"); }
+fw::Ref<fw::Label> ControlWnd::Label3() { return WindowControl<fw::Label>(*this, "Label3"); }
+fw::Ref<fw::TextField> ControlWnd::dimFld() { return WindowControl<fw::TextField>(*this, "dimFld"); }
+fw::Ref<fw::TextArea> ControlWnd::scratchFld() { return WindowControl<fw::TextArea>(*this, "scratchFld"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas4() { return WindowControl<fw::Canvas>(*this, "Canvas4"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas5() { return WindowControl<fw::Canvas>(*this, "Canvas5"); }
+fw::Ref<fw::TextArea> ControlWnd::sdFld() { return WindowControl<fw::TextArea>(*this, "sdFld"); }
+fw::Ref<fw::Canvas> ControlWnd::Canvas6() { return WindowControl<fw::Canvas>(*this, "Canvas6"); }
+fw::Ref<fw::RadioButton> ControlWnd::RadioButton2() { return WindowControl<fw::RadioButton>(*this, "RadioButton2"); }
+fw::Ref<fw::RadioButton> ControlWnd::RadioButton1() { return WindowControl<fw::RadioButton>(*this, "RadioButton1"); }
+fw::Ref<fw::Line> ControlWnd::Line1() { return WindowControl<fw::Line>(*this, "Line1"); }
+fw::Ref<fw::Line> ControlWnd::Line2() { return WindowControl<fw::Line>(*this, "Line2"); }
+fw::Ref<fw::Line> ControlWnd::Line3() { return WindowControl<fw::Line>(*this, "Line3"); }
+fw::Ref<fw::Line> ControlWnd::Line4() { return WindowControl<fw::Line>(*this, "Line4"); }
+fw::Ref<fw::PushButton> ControlWnd::ClearCorrBtn() { return WindowControl<fw::PushButton>(*this, "ClearCorrBtn"); }
+fw::Ref<fw::PushButton> ControlWnd::ClearCovBtn() { return WindowControl<fw::PushButton>(*this, "ClearCovBtn"); }
+fw::Ref<fw::Label> ControlWnd::Label1() { return WindowControl<fw::Label>(*this, "Label1"); }
 
 // --- the menu-item accessors ----------------------------------------------------
-
 
 fw::Ref<fw::MenuItem> ControlWnd::InfoMenu() { return MenuBarItem<fw::MenuItem>(*this, "InfoMenu"); }
 fw::Ref<fw::MenuItem> ControlWnd::InfoItem() { return MenuBarItem<fw::MenuItem>(*this, "InfoItem"); }

@@ -46,10 +46,6 @@ void HandOver() {
     AboutWndHandOver([] { implicit::ControlWnd()->Show(); });
 }
 
-template <class C> fw::Ref<C> FindControl(const fw::Window &window, std::string_view name) {
-    return fw::Ref<C>(fw::CheckCast<C>(window._ControlByName(name).get()));
-}
-
 } // namespace
 
 void AboutWndHandOver(const std::function<void()> &showNext) {
@@ -81,10 +77,10 @@ void AboutWnd::Layout() { fw::_SetProperties(*this, about_lists::Window()); }
 
 void AboutWnd::CreateControls() { _CreateControls0(); }
 
-fw::Ref<fw::Label> AboutWnd::StaticText2() { return FindControl<fw::Label>(*this, "StaticText2"); }
-fw::Ref<fw::Canvas> AboutWnd::Canvas1() { return FindControl<fw::Canvas>(*this, "Canvas1"); }
-fw::Ref<fw::Canvas> AboutWnd::Canvas3() { return FindControl<fw::Canvas>(*this, "Canvas3"); }
-fw::Ref<fw::Timer> AboutWnd::Timer1() { return FindControl<fw::Timer>(*this, "Timer1"); }
+fw::Ref<fw::Label> AboutWnd::StaticText2() { return WindowControl<fw::Label>(*this, "StaticText2"); }
+fw::Ref<fw::Canvas> AboutWnd::Canvas1() { return WindowControl<fw::Canvas>(*this, "Canvas1"); }
+fw::Ref<fw::Canvas> AboutWnd::Canvas3() { return WindowControl<fw::Canvas>(*this, "Canvas3"); }
+fw::Ref<fw::Timer> AboutWnd::Timer1() { return WindowControl<fw::Timer>(*this, "Timer1"); }
 
 void AboutWnd::Timer1_Action(fw::Timer *) { HandOver(); }
 

@@ -73,9 +73,7 @@ void helpWnd::AddMenuHandlers(fw::Window *window) {
                           fw::RuntimeCreateDelegate(*help, &helpWnd::_ControlItem_Action, "(  ) as Boolean"));
 }
 
-fw::Ref<fw::TextArea> helpWnd::EditField1() {
-    return fw::Ref<fw::TextArea>(fw::CheckCast<fw::TextArea>(_ControlByName("EditField1").get()));
-}
+fw::Ref<fw::TextArea> helpWnd::EditField1() { return WindowControl<fw::TextArea>(*this, "EditField1"); }
 
 void helpWnd::EditField1_Open(fw::TextArea *) {
     fw::Ref<fw::TextArea> area = EditField1();

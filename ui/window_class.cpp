@@ -66,3 +66,10 @@ void BuildWindowClass(fw::ClassRecord &r, std::function<fw::Object *()> allocate
     r.methods.push_back({"IsEventImplemented", "( String ) as Boolean", -1, {}});
     r.events = std::move(events);
 }
+
+void AddNewControl(fw::Window &window, const fw::ClassRecord &record, const fw::String &name) {
+    fw::Ref<fw::Object> object = window.__New(record);
+    fw::Ref<fw::Control> control(fw::CheckCast<fw::Control>(object.get()));
+    control->Constructor();
+    window._AddControl(name, control);
+}

@@ -6,9 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/control.h"
 #include "framework/exceptions.h"
 #include "framework/menu_item.h"
 #include "framework/object.h"
+#include "framework/string.h"
 #include "framework/window.h"
 
 // One of a window class's own operations: its name and signature text.
@@ -29,6 +31,15 @@ extern const WindowOperation kMenuItemAccessorOperations[15];
 void BuildWindowClass(fw::ClassRecord &record, std::function<fw::Object *()> allocate,
                       std::initializer_list<std::span<const WindowOperation>> own,
                       std::vector<fw::EventRecord> events);
+
+// Makes a control of the record's class for the window, runs its constructor
+// and registers it under `name`; the window holds it from then on.
+void AddNewControl(fw::Window &window, const fw::ClassRecord &record, const fw::String &name);
+
+// The window's control of that name, as class C.
+template <class C> fw::Ref<C> WindowControl(const fw::Window &window, std::string_view name) {
+    return fw::Ref<C>(fw::CheckCast<C>(window._ControlByName(name).get()));
+}
 
 // The item of that name anywhere in the window's menu bar, as class I.
 template <class I> fw::Ref<I> MenuBarItem(const fw::Window &window, std::string_view name) {
