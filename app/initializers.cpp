@@ -3,6 +3,7 @@
 #include "app/tandrel_app.h"
 #include "convert/control_wnd.h"
 #include "convert/module1.h"
+#include "framework/app_runtime.h"
 #include "matrix/complex.h"
 #include "matrix/complex_matrix.h"
 #include "matrix/library_errors.h"
@@ -43,8 +44,6 @@ constexpr fw::Initializer kTable[] = {
 };
 
 } // namespace
-
-std::span<const fw::Initializer> ProgramInitializers() { return kTable; }
 
 void AddProgramInitializers() {
     for (fw::Initializer initializer : kTable)
