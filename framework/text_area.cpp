@@ -1,6 +1,7 @@
 #include "framework/text_area.h"
 
 #include "framework/property_decl.h"
+#include "framework/text_functions.h"
 #include "framework/view/control_views.h"
 
 #include <algorithm>
@@ -27,14 +28,6 @@ void BuildStyledText(ClassRecord &r) {
     r.allocate = Allocator<StyledText>();
     r.classTable = {"Bold"};
     r.methods = {{"Bold", "( Integer, Integer, Boolean )", 0, {}}};
-}
-
-// Characters (code points) of UTF-8 text.
-int64_t CountCharacters(std::string_view text) {
-    int64_t n = 0;
-    for (char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
 }
 
 } // namespace
@@ -69,7 +62,7 @@ void StyledText::AttachTo(TextArea &area) { area_ = WeakRef<TextArea>(&area); }
 
 void StyledText::Bold(int64_t start, int64_t length, bool value) {
     TextArea *area = area_.get();
-    const int64_t size = area ? CountCharacters(area->Text().view()) : INT64_MAX;
+    const int64_t size = area ? Len(area->Text()) : INT64_MAX;
     start = std::max<int64_t>(start, 0);
     const int64_t end = length > 0 && start < size ? std::min(size, start + std::min(length, size - start)) : start;
     if (end <= start) return;

@@ -1,6 +1,7 @@
 #include "framework/text_edit.h"
 
 #include "framework/property_decl.h"
+#include "framework/utf8.h"
 #include "framework/view/control_views.h"
 
 namespace fw {
@@ -32,23 +33,6 @@ void BuildTextField(ClassRecord &r) {
     r.allocate = Allocator<TextField>();
     r.classTable = r.base->classTable;
     r.properties = {FW_DECL(Boolean, TextField, Password), FW_DECL(String, TextField, Hint)};
-}
-
-// The code point at `at` of UTF-8 text, and how many bytes it takes; a byte
-// that starts no well-formed sequence stands for itself.
-char32_t Decode(std::string_view s, std::size_t at, std::size_t &length) {
-    const auto b = static_cast<unsigned char>(s[at]);
-    length = 1;
-    const std::size_t extra = b >= 0xC2 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF4 ? 3 : 0;
-    if (extra == 0 || at + extra >= s.size()) return b;
-    char32_t code = b & (0x3F >> extra);
-    for (std::size_t i = 1; i <= extra; ++i) {
-        const auto c = static_cast<unsigned char>(s[at + i]);
-        if ((c & 0xC0) != 0x80) return b;
-        code = (code << 6) | (c & 0x3F);
-    }
-    length = extra + 1;
-    return code;
 }
 
 } // namespace
@@ -105,17 +89,15 @@ bool TextFitsMask(std::string_view text, std::string_view mask, int64_t maximumC
     int64_t count = 0;
     std::size_t m = 0;
     for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = 1;
-        const char32_t code = Decode(text, at, length);
-        at += length;
+        const utf8::Char c = utf8::DecodeFirst(text.substr(at));
+        at += c.length;
         ++count;
         if (maximumCharacters > 0 && count > maximumCharacters) return false;
         if (!mask.empty()) {
             if (m >= mask.size()) return false;
-            std::size_t maskLength = 1;
-            const char32_t want = Decode(mask, m, maskLength);
-            m += maskLength;
-            if (want == U'#' ? !(code >= U'0' && code <= U'9') : code != want) return false;
+            const utf8::Char want = utf8::DecodeFirst(mask.substr(m));
+            m += want.length;
+            if (want.code == U'#' ? !(c.code >= U'0' && c.code <= U'9') : c.code != want.code) return false;
         }
     }
     return true;

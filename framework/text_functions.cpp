@@ -3,6 +3,8 @@
 
 #include "framework/text_functions.h"
 
+#include "framework/utf8.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -16,50 +18,6 @@ namespace fw {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// One character of UTF-8 text: its code and its length in bytes. A byte that
-// does not begin a well-formed sequence (a stray continuation byte, a
-// truncated or overlong sequence, a surrogate, a code past U+10FFFF) is a
-// character of its own whose code is the byte's value.
-struct Utf8Char {
-    char32_t code;
-    std::size_t length;
-};
-
-Utf8Char DecodeFirst(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return {lead, 1};
-
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    char32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;  // no overlong forms
-        if (lead == 0xED) high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;  // no overlong forms
-        if (lead == 0xF4) high = 0x8F; // nothing past U+10FFFF
-    } else {
-        return {lead, 1};
-    }
-    if (text.size() < length) return {lead, 1};
-    for (std::size_t i = 1; i < length; ++i) {
-        const unsigned char next = byte(i);
-        const unsigned char min = i == 1 ? low : 0x80;
-        const unsigned char max = i == 1 ? high : 0xBF;
-        if (next < min || next > max) return {lead, 1};
-        code = (code << 6) | (next & 0x3F);
-    }
-    return {code, length};
-}
 
 // Where the number at the start of the text lies, and the parts needed to
 // tell an overflow from an underflow.
@@ -187,7 +145,7 @@ int64_t Len(const String &text) {
     std::string_view s = text.view();
     int64_t count = 0;
     while (!s.empty()) {
-        s.remove_prefix(DecodeFirst(s).length);
+        s.remove_prefix(utf8::DecodeFirst(s).length);
         ++count;
     }
     return count;
@@ -195,7 +153,7 @@ int64_t Len(const String &text) {
 
 int64_t Asc(const String &text) {
     if (text.empty()) return 0;
-    return static_cast<int64_t>(DecodeFirst(text.view()).code);
+    return static_cast<int64_t>(utf8::DecodeFirst(text.view()).code);
 }
 
 String Chr(int64_t code) {

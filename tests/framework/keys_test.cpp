@@ -153,6 +153,10 @@ TEST_F(KeysTest, TheDigitMaskAndTheLengthLimitHoldForTypingAndPasting) {
         {"12+3", "##-#", 0, false},
         {"abcd", "", 3, false},
         {"\xC3\xA9\xC3\xA9", "", 2, true},
+        // Each byte of an ill-formed sequence is a character of its own, as Len counts it.
+        {"\xE0\x80\x80", "", 2, false}, // overlong
+        {"\xED\xA0\x80", "", 1, false}, // a surrogate
+        {"\xED\xA0\x80", "", 3, true},
     };
     for (const Row &r : rows)
         EXPECT_EQ(fw::TextFitsMask(r.text, r.mask, r.limit), r.fits) << r.text << " / " << r.mask;
