@@ -21,23 +21,19 @@ namespace {
 
 bool supportsHiDPI = false;
 
-const char *const kApplicationClassTable[] = {"AddTrayItem",           "DoEvents",
-                                              "HideTooltip",           "NewDocument",
-                                              "OpenDocument",          "RefreshMenuBar",
-                                              "RemoveTrayItem",        "ShowTooltip",
-                                              "SleepCurrentThread",    "Window",
-                                              "WindowCount",           "YieldToNextThread",
-                                              "_AddMenuHandler",       "_AddPollableObject",
-                                              "_DependencyList",       "_DoSingleEvent",
-                                              "_RemovePollableObject", "_x_SetVersionData"};
+const Operation kApplicationClassTable[] = {{"AddTrayItem"},           {"DoEvents"},
+                                            {"HideTooltip"},           {"NewDocument"},
+                                            {"OpenDocument"},          {"RefreshMenuBar"},
+                                            {"RemoveTrayItem"},        {"ShowTooltip"},
+                                            {"SleepCurrentThread"},    {"Window"},
+                                            {"WindowCount"},           {"YieldToNextThread"},
+                                            {"_AddMenuHandler"},       {"_AddPollableObject"},
+                                            {"_DependencyList"},       {"_DoSingleEvent"},
+                                            {"_RemovePollableObject"}, {"_x_SetVersionData"}};
 
 void BuildApplication(ClassRecord &r) {
     r.allocate = Allocator<Application>();
-    int slot = 0;
-    for (const char *name : kApplicationClassTable) {
-        r.classTable.emplace_back(name);
-        r.methods.push_back({name, "", slot++, {}});
-    }
+    r.AddOperations(kApplicationClassTable);
     // The version data are set together, by _x_SetVersionData; the keys read them back.
     auto readOnly = [](Object &, const PropertyValue &) {
         RaiseNew<RuntimeException>("The version data are set by _x_SetVersionData");

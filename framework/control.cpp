@@ -11,8 +11,8 @@ namespace fw {
 namespace {
 void BuildControl(ClassRecord &r) {
     r.allocate = Allocator<Control>();
-    r.classTable = {"Constructor"};
-    r.methods = {{"Constructor", "(  )", 0, {}}};
+    const Operation operations[] = {{"Constructor", "(  )"}};
+    r.AddOperations(operations);
     r.properties = {FW_DECL(String, Control, Name),           FW_DECL(Integer, Control, Index),
                     FW_DECL(Integer, Control, TabPanelIndex), FW_DECL(Boolean, Control, Transparent),
                     FW_DECL(Boolean, Control, Visible),       FW_DECL(String, Control, InitialParent)};

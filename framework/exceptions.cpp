@@ -8,8 +8,8 @@ constexpr int kMaxStackDepth = 2000;
 
 void BuildRuntimeException(ClassRecord &r) {
     r.allocate = Allocator<RuntimeException>();
-    r.classTable = {"Message", "ErrorNumber"};
-    r.methods = {{"Message", "() As String", 0, {}}, {"ErrorNumber", "() As Integer", 1, {}}};
+    const Operation operations[] = {{"Message", "() As String"}, {"ErrorNumber", "() As Integer"}};
+    r.AddOperations(operations);
 }
 } // namespace
 

@@ -11,30 +11,26 @@ namespace fw {
 
 namespace {
 
-const char *const kMenuBarClassTable[] = {"AddMenu",         "AddMenuAt",
-                                          "Append",          "Child",
-                                          "Clone",           "Close",
-                                          "Constructor",     "Constructor",
-                                          "Constructor",     "Count",
-                                          "Enable",          "Handle",
-                                          "Insert",          "Item",
-                                          "LastRowIndex",    "MenuAt",
-                                          "MenuItem",        "MenuItem",
-                                          "PopUp",           "PopUp",
-                                          "Remove",          "Remove",
-                                          "Remove",          "RemoveMenuAt",
-                                          "_DependencyList", "_DisableEntirely",
-                                          "_Lookup",         "_Lookup",
-                                          "_SelfEnable",     "_Swap",
-                                          "_InstallClone"};
+const Operation kMenuBarClassTable[] = {{"AddMenu"},         {"AddMenuAt"},
+                                        {"Append"},          {"Child"},
+                                        {"Clone"},           {"Close"},
+                                        {"Constructor"},     {"Constructor"},
+                                        {"Constructor"},     {"Count"},
+                                        {"Enable"},          {"Handle"},
+                                        {"Insert"},          {"Item"},
+                                        {"LastRowIndex"},    {"MenuAt"},
+                                        {"MenuItem"},        {"MenuItem"},
+                                        {"PopUp"},           {"PopUp"},
+                                        {"Remove"},          {"Remove"},
+                                        {"Remove"},          {"RemoveMenuAt"},
+                                        {"_DependencyList"}, {"_DisableEntirely"},
+                                        {"_Lookup"},         {"_Lookup"},
+                                        {"_SelfEnable"},     {"_Swap"},
+                                        {"_InstallClone"}};
 
 void BuildMenuItem(ClassRecord &r) {
     r.allocate = Allocator<MenuItem>();
-    int slot = 0;
-    for (const char *name : kMenuBarClassTable) {
-        r.classTable.emplace_back(name);
-        r.methods.push_back({name, "", slot++, {}});
-    }
+    r.AddOperations(kMenuBarClassTable);
 }
 
 void BuildMenuBar(ClassRecord &r) {

@@ -7,6 +7,13 @@
 
 namespace fw {
 
+void ClassRecord::AddOperations(std::span<const Operation> operations) {
+    for (const Operation &op : operations) {
+        methods.push_back({op.name, op.signature, static_cast<int>(classTable.size()), {}});
+        classTable.emplace_back(op.name);
+    }
+}
+
 bool ClassRecord::IsA(const ClassRecord &other) const {
     for (const ClassRecord *r = this; r; r = r->base)
         if (r == &other) return true;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,6 +23,12 @@ struct MethodRecord {
     std::vector<std::string> attributes;
 };
 
+// One slot of a class table: the operation's name and its signature text.
+struct Operation {
+    const char *name;
+    const char *signature = "";
+};
+
 // A window event the class handles, and the method that handles it.
 struct EventRecord {
     std::string event;
@@ -40,6 +47,8 @@ struct ClassRecord {
     std::vector<EventRecord> events;
     std::vector<const PropertyDecl *> properties;      // settable by property lists
 
+    // Appends the operations to the class table, each with its method record.
+    void AddOperations(std::span<const Operation> operations);
     bool IsA(const ClassRecord &other) const;
     // The hooks in effect: the nearest along the base chain.
     const std::function<void(Object &)> *EffectiveCreationHook() const;

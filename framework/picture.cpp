@@ -11,8 +11,8 @@ namespace {
 
 void BuildPicture(ClassRecord &r) {
     r.allocate = Allocator<Picture>();
-    r.classTable = {"Width", "Height"};
-    r.methods = {{"Width", "(  ) as Integer", 0, {}}, {"Height", "(  ) as Integer", 1, {}}};
+    const Operation operations[] = {{"Width", "(  ) as Integer"}, {"Height", "(  ) as Integer"}};
+    r.AddOperations(operations);
 }
 
 std::filesystem::path ExecutableFolder() {

@@ -11,8 +11,8 @@ namespace {
 void BuildRectControl(ClassRecord &r) {
     r.base = &Control::ClassRecordOf();
     r.allocate = Allocator<RectControl>();
-    r.classTable = {"Constructor", "SetFocus"};
-    r.methods = {{"Constructor", "(  )", 0, {}}, {"SetFocus", "(  )", 1, {}}};
+    const Operation operations[] = {{"Constructor", "(  )"}, {"SetFocus", "(  )"}};
+    r.AddOperations(operations);
     r.properties = {FW_DECL(Integer, RectControl, Left),
                     FW_DECL(Integer, RectControl, Top),
                     FW_DECL(Integer, RectControl, Width),

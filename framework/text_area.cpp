@@ -26,8 +26,8 @@ void BuildTextArea(ClassRecord &r) {
 
 void BuildStyledText(ClassRecord &r) {
     r.allocate = Allocator<StyledText>();
-    r.classTable = {"Bold"};
-    r.methods = {{"Bold", "( Integer, Integer, Boolean )", 0, {}}};
+    const Operation operations[] = {{"Bold", "( Integer, Integer, Boolean )"}};
+    r.AddOperations(operations);
 }
 
 } // namespace
