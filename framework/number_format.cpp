@@ -1,21 +1,23 @@
 // Numbers as text: Format by a pattern and Str in the default form.
 //
-// Format rounds on the exact binary value of x: std::to_chars in fixed form
-// with as many decimals as x has binary fraction digits writes x exactly, and
-// the rounding is then done on those decimal digits, half away from zero.
-// Exact halves only arise for values such as 2.5 or 0.125; 1.005 is stored
-// just below 1.005 and so rounds to 1.00.
+// Format rounds on the exact binary value of x, half away from zero. A double
+// with k binary fraction digits has exactly k decimal fraction digits, the
+// last of them a 5, so a half arises only when k is one more than the
+// pattern's decimals (2.5 to none, 0.125 to two); then x is written exactly
+// and rounded up by hand. Otherwise std::to_chars, which rounds the exact
+// value to the nearest, gives the digits directly. 1.005 is stored just
+// below 1.005 and so rounds to 1.00.
 
 #include "framework/text_functions.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fw {
 
@@ -23,73 +25,63 @@ namespace {
 
 enum class Token { Literal, Minus, Plus, Digit, Zero, Point, Comma };
 
+// One item of the pattern and the byte where the next one starts.
 struct PatternItem {
     Token token;
     char ch;
+    std::size_t next;
 };
 
-// The pattern read into items: '\' makes the next character a literal.
-std::vector<PatternItem> Tokenize(std::string_view pattern) {
-    std::vector<PatternItem> items;
-    items.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        switch (c) {
-        case '\\':
-            // A backslash at the very end has nothing to escape and stands as itself.
-            if (i + 1 < pattern.size()) ++i;
-            items.push_back({Token::Literal, pattern[i]});
-            break;
-        case '-':
-            items.push_back({Token::Minus, c});
-            break;
-        case '+':
-            items.push_back({Token::Plus, c});
-            break;
-        case '#':
-            items.push_back({Token::Digit, c});
-            break;
-        case '0':
-            items.push_back({Token::Zero, c});
-            break;
-        case '.':
-            items.push_back({Token::Point, c});
-            break;
-        case ',':
-            items.push_back({Token::Comma, c});
-            break;
-        default:
-            items.push_back({Token::Literal, c});
-            break;
-        }
+// The item at byte `at` of the pattern: '\' makes the next character a
+// literal. The pattern is read item by item where it is needed, so that no
+// call of Format allocates for it.
+PatternItem ItemAt(std::string_view pattern, std::size_t at) {
+    const char c = pattern[at];
+    switch (c) {
+    case '\\':
+        // A backslash at the very end has nothing to escape and stands as itself.
+        if (at + 1 < pattern.size()) return {Token::Literal, pattern[at + 1], at + 2};
+        return {Token::Literal, c, at + 1};
+    case '-': return {Token::Minus, c, at + 1};
+    case '+': return {Token::Plus, c, at + 1};
+    case '#': return {Token::Digit, c, at + 1};
+    case '0': return {Token::Zero, c, at + 1};
+    case '.': return {Token::Point, c, at + 1};
+    case ',': return {Token::Comma, c, at + 1};
+    default: return {Token::Literal, c, at + 1};
     }
-    return items;
 }
 
 // The number field: the first run of digit places, grouping commas and one
 // point. Placeholder characters after that run stand as they are.
 struct NumberField {
-    std::size_t begin = 0; // first item of the field (the end of the items when there is none)
-    std::size_t end = 0;   // one past its last item
+    std::size_t begin = 0; // byte of the field's first item (the pattern's end when there is none)
+    std::size_t end = 0;   // byte after its last item
     std::size_t minIntegerDigits = 1;
     std::size_t decimals = 0;
     std::size_t minDecimals = 0;
     bool grouping = false;
+    bool hasSign = false; // a '-' or '+' anywhere in the pattern
 };
 
 bool StartsField(Token t) { return t == Token::Digit || t == Token::Zero || t == Token::Point; }
+bool IsSign(Token t) { return t == Token::Minus || t == Token::Plus; }
 
-NumberField FindField(const std::vector<PatternItem> &items) {
+NumberField FindField(std::string_view pattern) {
     NumberField field;
     std::size_t i = 0;
-    while (i < items.size() && !StartsField(items[i].token))
-        ++i;
+    PatternItem item{};
+    while (i < pattern.size() && !StartsField((item = ItemAt(pattern, i)).token)) {
+        field.hasSign = field.hasSign || IsSign(item.token);
+        i = item.next;
+    }
     field.begin = i;
     bool inFraction = false;
     std::size_t integerPlaces = 0;
     std::size_t firstZeroFromLeft = SIZE_MAX; // index among integer places of the first '0'
-    for (; i < items.size(); ++i) {
-        const Token t = items[i].token;
+    for (; i < pattern.size(); i = item.next) {
+        item = ItemAt(pattern, i);
+        const Token t = item.token;
         if (t == Token::Digit || t == Token::Zero) {
             if (inFraction) {
                 ++field.decimals;
@@ -107,22 +99,23 @@ NumberField FindField(const std::vector<PatternItem> &items) {
         }
     }
     field.end = i;
+    for (; i < pattern.size(); i = item.next) {
+        item = ItemAt(pattern, i);
+        field.hasSign = field.hasSign || IsSign(item.token);
+    }
     if (firstZeroFromLeft != SIZE_MAX)
         field.minIntegerDigits = std::max<std::size_t>(1, integerPlaces - firstZeroFromLeft);
     return field;
 }
 
-// |x| in decimal, exactly: a double has at most 53 - exponent binary fraction
-// digits, and each needs one decimal digit.
-std::string ExactDecimal(double magnitude) {
+// How many binary fraction digits the magnitude has: none for a whole
+// number, up to 1074 for the smallest subnormal.
+int BinaryFractionDigits(double magnitude) {
+    if (magnitude == 0.0) return 0;
     int exponent = 0;
-    std::frexp(magnitude, &exponent);
-    const int decimals = std::max(0, 53 - exponent);
-    // At most 309 integer digits, the point and 1126 fraction digits.
-    std::array<char, 1500> buffer;
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
+    const double mantissa = std::frexp(magnitude, &exponent);
+    const auto significand = static_cast<uint64_t>(std::ldexp(mantissa, 53));
+    return std::max(0, 53 - exponent - std::countr_zero(significand));
 }
 
 // Adds one to a run of decimal digits; true when it carries out of the run.
@@ -144,20 +137,28 @@ struct RoundedNumber {
 };
 
 RoundedNumber Round(double magnitude, const NumberField &field) {
-    const std::string exact = ExactDecimal(magnitude);
-    const std::size_t point = exact.find('.');
-    RoundedNumber n;
-    n.integer = exact.substr(0, point);
-    const std::string_view allDecimals =
-        point == std::string::npos ? std::string_view() : std::string_view(exact).substr(point + 1);
+    const int binaryDigits = BinaryFractionDigits(magnitude);
+    const bool half = static_cast<std::size_t>(binaryDigits) == field.decimals + 1;
+    // Exact when the field has room for every digit or the value is a half;
+    // rounded to the nearest by to_chars otherwise. Never more than 1074
+    // decimals, whatever the pattern asks for.
+    const int written = static_cast<std::size_t>(binaryDigits) > field.decimals + 1 ? static_cast<int>(field.decimals)
+                                                                                     : binaryDigits;
+    // At most 309 integer digits, the point and 1074 fraction digits.
+    std::array<char, 1500> buffer;
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, written);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t point = text.find('.');
 
-    n.fraction = std::string(allDecimals.substr(0, std::min(field.decimals, allDecimals.size())));
-    n.fraction.resize(field.decimals, '0');
-    // The exact expansion is known, so a first dropped digit of 5 or more
-    // means at least half a unit: round the magnitude up.
-    if (field.decimals < allDecimals.size() && allDecimals[field.decimals] >= '5') {
+    RoundedNumber n;
+    n.integer = std::string(text.substr(0, point));
+    if (point != std::string_view::npos) n.fraction = std::string(text.substr(point + 1));
+    if (half) {
+        n.fraction.pop_back(); // the 5
         if (Increment(n.fraction) && Increment(n.integer)) n.integer.insert(n.integer.begin(), '1');
     }
+    n.fraction.resize(field.decimals, '0');
 
     const std::size_t firstNonZero = n.integer.find_first_not_of('0');
     n.integer.erase(0, firstNonZero == std::string::npos ? n.integer.size() : firstNonZero);
@@ -189,14 +190,11 @@ std::string_view SpecialText(double x) {
 String Format(double x, const String &pattern) {
     if (!std::isfinite(x)) return String(SpecialText(x));
 
-    const std::vector<PatternItem> items = Tokenize(pattern.view());
-    const NumberField field = FindField(items);
+    const std::string_view text = pattern.view();
+    const NumberField field = FindField(text);
     const RoundedNumber number = Round(std::fabs(x), field);
     // A value whose text is all zeros shows no minus sign.
     const bool negative = std::signbit(x) && !number.zero;
-    const bool patternHasSign = std::any_of(items.begin(), items.end(), [](const PatternItem &item) {
-        return item.token == Token::Minus || item.token == Token::Plus;
-    });
 
     std::string out;
     auto appendItem = [&](const PatternItem &item) {
@@ -212,10 +210,16 @@ String Format(double x, const String &pattern) {
             break;
         }
     };
-    for (std::size_t i = 0; i < field.begin; ++i)
-        appendItem(items[i]);
+    auto appendItems = [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end;) {
+            const PatternItem item = ItemAt(text, i);
+            appendItem(item);
+            i = item.next;
+        }
+    };
+    appendItems(0, field.begin);
     // A pattern without a sign place still must not lose the sign.
-    if (negative && !patternHasSign) out += '-';
+    if (negative && !field.hasSign) out += '-';
     if (field.grouping)
         AppendGrouped(out, number.integer);
     else
@@ -224,8 +228,7 @@ String Format(double x, const String &pattern) {
         out += '.';
         out += number.fraction;
     }
-    for (std::size_t i = field.end; i < items.size(); ++i)
-        appendItem(items[i]);
+    appendItems(field.end, text.size());
     return String(out);
 }
 

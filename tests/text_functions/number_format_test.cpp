@@ -73,7 +73,13 @@ INSTANTIATE_TEST_SUITE_P(Rounding, FormatTest,
                                          FormatCase{0.5, "-#", "1"}, FormatCase{0.125, "-#.##", "0.13"},
                                          FormatCase{-0.125, "-#.##", "-0.13"}, FormatCase{1.005, "-#.##", "1"},
                                          FormatCase{2.675, "-#.##", "2.67"}, FormatCase{0.145, "-#.##", "0.14"},
-                                         FormatCase{9.96, "-#.#", "10"}));
+                                         FormatCase{9.96, "-#.#", "10"},
+                                         // 2^-20 has twenty decimals: all shown, a half at nineteen, below
+                                         // the half at eighteen.
+                                         FormatCase{0x1p-20, "#.####################", "0.00000095367431640625"},
+                                         FormatCase{0x1p-20, "#.###################", "0.0000009536743164063"},
+                                         FormatCase{0x1p-20, "#.##################", "0.000000953674316406"},
+                                         FormatCase{-(1 + 0x1p-30), "-#.#############################", "-1.00000000093132257461547851563"}));
 
 INSTANTIATE_TEST_SUITE_P(
     PatternLanguage, FormatTest,
