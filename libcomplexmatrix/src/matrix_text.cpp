@@ -8,19 +8,18 @@ namespace cmlib {
 
 namespace {
 
-// The length of the value separator at `at` (blank, tab, UTF-8 no-break
-// space), 0 when there is none.
-std::size_t separator_length(std::string_view text, std::size_t at) {
-    const char c = text[at];
-    if (c == ' ' || c == '\t') return 1;
-    if (c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0') return 2;
-    return 0;
-}
-
-bool is_line_end(char c) { return c == '\r' || c == '\n'; }
-
 std::size_t scan_value(std::string_view text, double &value) { return scan_real(text, value); }
 std::size_t scan_value(std::string_view text, std::complex<double> &value) { return scan_complex(text, value); }
+
+// Reads the value at `at`: the count of characters read, 0 when no value
+// stands there or when it runs on into something that is neither a
+// separator nor a line end.
+template <class Scalar> std::size_t scan_cell(std::string_view text, std::size_t at, Scalar &value) {
+    const std::size_t used = scan_value(text.substr(at), value);
+    const std::size_t end = at + used;
+    if (used == 0 || (end < text.size() && !is_line_end(text[end]) && separator_length(text, end) == 0)) return 0;
+    return used;
+}
 
 // Reads the grid of values row by row; false when the text is no matrix.
 template <class Scalar>
@@ -38,11 +37,9 @@ bool read_grid(std::string_view text, std::vector<Scalar> &values, std::size_t &
                 continue;
             }
             Scalar value{};
-            const std::size_t used = scan_value(text.substr(i), value);
+            const std::size_t used = scan_cell(text, i, value);
             if (used == 0) return false;
             i += used;
-            // A value ends at a separator or a line end.
-            if (i < n && !is_line_end(text[i]) && separator_length(text, i) == 0) return false;
             values.push_back(value);
             ++count;
         }
@@ -130,10 +127,9 @@ std::optional<std::vector<std::complex<double>>> read_complex_list(std::string_v
             continue;
         }
         std::complex<double> value;
-        const std::size_t used = scan_complex(text.substr(i), value);
+        const std::size_t used = scan_cell(text, i, value);
         if (used == 0) return std::nullopt;
         i += used;
-        if (i < n && !is_line_end(text[i]) && separator_length(text, i) == 0) return std::nullopt;
         values.push_back(value);
     }
     return values;

@@ -24,10 +24,7 @@ bool starts_with_word(std::string_view text, std::size_t at, const char (&word)[
 
 // Blanks, tabs, no-break spaces (UTF-8 C2 A0) and line ends.
 std::size_t space_length(std::string_view text, std::size_t at) {
-    const char c = text[at];
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;
-    if (c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0') return 2;
-    return 0;
+    return is_line_end(text[at]) ? 1 : separator_length(text, at);
 }
 
 std::string_view trim_spaces(std::string_view text) {
@@ -39,10 +36,9 @@ std::string_view trim_spaces(std::string_view text) {
     }
     std::size_t end = text.size();
     while (end > begin) {
-        const char c = text[end - 1];
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+        if (space_length(text, end - 1) == 1) {
             --end;
-        } else if (c == '\xA0' && end - 1 > begin && text[end - 2] == '\xC2') {
+        } else if (end - begin >= 2 && space_length(text, end - 2) == 2) {
             end -= 2;
         } else {
             break;

@@ -9,6 +9,17 @@
 // locale: '.' is always the decimal point and ',' the grouping mark.
 namespace cmlib {
 
+// The length of the value separator at `at`: 1 for a blank or a tab, 2 for a
+// UTF-8 no-break space, 0 for anything else.
+inline std::size_t separator_length(std::string_view text, std::size_t at) {
+    const char c = text[at];
+    if (c == ' ' || c == '\t') return 1;
+    if (c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0') return 2;
+    return 0;
+}
+
+inline bool is_line_end(char c) { return c == '\r' || c == '\n'; }
+
 // Reads one real number at the start of `text`: an optional sign, digits
 // with optional grouping commas in the integer part (a first group of one to
 // three digits, then groups of exactly three: "1,234.5" but not "1,5"), an
