@@ -1,5 +1,6 @@
 #include "framework/app_runtime.h"
 #include "framework/view/control_views.h"
+#include "framework/view/edit_commands.h"
 #include "framework/view/qt_support.h"
 #include "framework/view/window_view.h"
 
@@ -93,25 +94,13 @@ public:
 
     bool EditCommand(std::string_view name) override {
         EnsureSynced();
-        if (name == "EditUndo")
-            edit_->undo();
-        else if (name == "EditCut")
-            edit_->cut();
-        else if (name == "EditCopy")
-            edit_->copy();
-        else if (name == "EditPaste")
-            edit_->paste();
-        else if (name == "EditClear") {
+        return RunEditCommand(*edit_, name, [this] {
             QTextCursor cursor = edit_->textCursor();
-            if (cursor.hasSelection() && !edit_->isReadOnly()) {
+            if (cursor.hasSelection()) {
                 cursor.removeSelectedText();
                 edit_->setTextCursor(cursor);
             }
-        } else if (name == "EditSelectAll")
-            edit_->selectAll();
-        else
-            return false;
-        return true;
+        });
     }
 
     void ScheduleSync() {
@@ -189,7 +178,8 @@ void AreaWidget::showEvent(QShowEvent *event) {
 }
 
 void AreaWidget::insertFromMimeData(const QMimeData *source) {
-    if (!view_) return;
+    // Qt's own check for a read-only area is in the method this replaces.
+    if (!view_ || isReadOnly()) return;
     view_->EnsureSynced();
     if (!source || !source->hasText()) return;
     QString text = source->text();

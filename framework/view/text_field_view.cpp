@@ -1,5 +1,6 @@
 #include "framework/app_runtime.h"
 #include "framework/view/control_views.h"
+#include "framework/view/edit_commands.h"
 #include "framework/view/qt_support.h"
 #include "framework/view/window_view.h"
 
@@ -45,21 +46,9 @@ public:
     }
 
     bool EditCommand(std::string_view name) override {
-        if (name == "EditUndo")
-            edit_->undo();
-        else if (name == "EditCut")
-            edit_->cut();
-        else if (name == "EditCopy")
-            edit_->copy();
-        else if (name == "EditPaste")
-            edit_->paste();
-        else if (name == "EditClear") {
+        return RunEditCommand(*edit_, name, [this] {
             if (edit_->hasSelectedText()) edit_->del();
-        } else if (name == "EditSelectAll")
-            edit_->selectAll();
-        else
-            return false;
-        return true;
+        });
     }
 
 private:

@@ -162,6 +162,25 @@ TEST_F(MenuTest, EditItemsActOnTheFocusedTextControl) {
     EXPECT_EQ(field->Text(), "");
 }
 
+TEST_F(MenuTest, ReadOnlyTextControlsOnlyCopyAndSelect) {
+    Build();
+    area->SetText("kept");
+    for (fw::TextEdit *edit : std::initializer_list<fw::TextEdit *>{field, area}) {
+        const std::string text = edit->Text().str();
+        edit->SetReadOnly(true);
+        edit->SetFocus();
+        for (const char *command :
+             {"EditSelectAll", "EditCut", "EditSelectAll", "EditClear", "EditPaste", "EditUndo"}) {
+            QApplication::clipboard()->setText("X");
+            Action(command)->trigger();
+            EXPECT_EQ(edit->Text().str(), text) << command << " on " << edit->Name();
+        }
+        Action("EditSelectAll")->trigger();
+        Action("EditCopy")->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), text) << edit->Name();
+    }
+}
+
 TEST_F(MenuTest, CtrlShortcutsReachTheEditItems) {
     Build();
     QWidget *frame = FrameOf(*window);
