@@ -75,11 +75,42 @@ template <class Scalar> Eigen::Matrix<Scalar, Eigen::Dynamic, Eigen::Dynamic> re
                                       static_cast<Eigen::Index>(columns));
 }
 
-// Joins the cells (row-major) into CR-ended lines, two blanks between
-// columns, with no blanks left at a line's end.
-std::string join_lines(const std::vector<std::string> &cells, Eigen::Index rows, Eigen::Index columns,
-                       const std::vector<std::size_t> &lead, const std::vector<std::size_t> &left_width,
-                       const std::vector<std::size_t> &right_width) {
+// The part of a number's text that stands left of its decimal point: up to
+// the point, else up to the exponent, else all of it ("inf", "12").
+std::size_t integer_part_length(const std::string &cell) {
+    const std::size_t point = cell.find('.');
+    if (point != std::string::npos) return point;
+    const std::size_t exponent = cell.find('e');
+    return exponent != std::string::npos ? exponent : cell.size();
+}
+
+// Writes each value with `format` into CR-ended lines, two blanks between
+// columns and none at a line's end. The first `lead_of(cell)` characters of
+// a cell are padded on the left to the column's widest such part, the rest
+// on the right to the widest rest.
+template <class Matrix, class Format, class Lead>
+std::string write_aligned(const Matrix &m, Format format, Lead lead_of) {
+    const Eigen::Index rows = m.rows();
+    const Eigen::Index columns = m.cols();
+    if (rows == 0 || columns == 0) return {};
+    const std::size_t count = static_cast<std::size_t>(rows * columns);
+    std::vector<std::string> cells;
+    std::vector<std::size_t> lead;
+    cells.reserve(count);
+    lead.reserve(count);
+    std::vector<std::size_t> left_width(static_cast<std::size_t>(columns), 0);
+    std::vector<std::size_t> right_width(static_cast<std::size_t>(columns), 0);
+    for (Eigen::Index r = 0; r < rows; ++r) {
+        for (Eigen::Index c = 0; c < columns; ++c) {
+            std::string cell = format(m(r, c));
+            const std::size_t left = lead_of(cell);
+            left_width[c] = std::max(left_width[c], left);
+            right_width[c] = std::max(right_width[c], cell.size() - left);
+            cells.push_back(std::move(cell));
+            lead.push_back(left);
+        }
+    }
+
     std::string out;
     for (Eigen::Index r = 0; r < rows; ++r) {
         const std::size_t line_start = out.size();
@@ -96,15 +127,6 @@ std::string join_lines(const std::vector<std::string> &cells, Eigen::Index rows,
         out.push_back('\r');
     }
     return out;
-}
-
-// The part of a number's text that stands left of its decimal point: up to
-// the point, else up to the exponent, else all of it ("inf", "12").
-std::size_t integer_part_length(const std::string &cell) {
-    const std::size_t point = cell.find('.');
-    if (point != std::string::npos) return point;
-    const std::size_t exponent = cell.find('e');
-    return exponent != std::string::npos ? exponent : cell.size();
 }
 
 } // namespace
@@ -136,46 +158,12 @@ std::optional<std::vector<std::complex<double>>> read_complex_list(std::string_v
 }
 
 std::string write_matrix(const Eigen::MatrixXd &m) {
-    const Eigen::Index rows = m.rows();
-    const Eigen::Index columns = m.cols();
-    if (rows == 0 || columns == 0) return {};
-    const std::size_t count = static_cast<std::size_t>(rows * columns);
-    std::vector<std::string> cells;
-    std::vector<std::size_t> lead;
-    cells.reserve(count);
-    lead.reserve(count);
-    std::vector<std::size_t> left_width(static_cast<std::size_t>(columns), 0);
-    std::vector<std::size_t> right_width(static_cast<std::size_t>(columns), 0);
-    for (Eigen::Index r = 0; r < rows; ++r) {
-        for (Eigen::Index c = 0; c < columns; ++c) {
-            std::string cell = format_shortest(m(r, c));
-            const std::size_t left = integer_part_length(cell);
-            left_width[c] = std::max(left_width[c], left);
-            right_width[c] = std::max(right_width[c], cell.size() - left);
-            cells.push_back(std::move(cell));
-            lead.push_back(left);
-        }
-    }
-    return join_lines(cells, rows, columns, lead, left_width, right_width);
+    return write_aligned(m, [](double x) { return format_shortest(x); }, integer_part_length);
 }
 
 std::string write_complex_matrix(const Eigen::MatrixXcd &m) {
-    const Eigen::Index rows = m.rows();
-    const Eigen::Index columns = m.cols();
-    if (rows == 0 || columns == 0) return {};
-    const std::size_t count = static_cast<std::size_t>(rows * columns);
-    std::vector<std::string> cells;
-    cells.reserve(count);
-    std::vector<std::size_t> lead(count, 0);
-    std::vector<std::size_t> no_left(static_cast<std::size_t>(columns), 0);
-    std::vector<std::size_t> width(static_cast<std::size_t>(columns), 0);
-    for (Eigen::Index r = 0; r < rows; ++r) {
-        for (Eigen::Index c = 0; c < columns; ++c) {
-            cells.push_back(format_complex(m(r, c)));
-            width[c] = std::max(width[c], cells.back().size());
-        }
-    }
-    return join_lines(cells, rows, columns, lead, no_left, width);
+    return write_aligned(
+        m, [](std::complex<double> z) { return format_complex(z); }, [](const std::string &) { return std::size_t{0}; });
 }
 
 namespace {

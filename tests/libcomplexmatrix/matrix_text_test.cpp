@@ -153,6 +153,16 @@ TEST(WriteMatrix, ReadsBackToTheSameMatrix) {
     EXPECT_TRUE(same_matrix(read_matrix(write_matrix(big)), big));
 }
 
+TEST(WriteComplexMatrix, PadsColumnsOnTheRightAndReadsBack) {
+    Eigen::MatrixXcd m(2, 2);
+    m << std::complex<double>(1, 2), std::complex<double>(3, 0), std::complex<double>(-0.5, -2),
+        std::complex<double>(4, 4);
+    const std::string text = cmlib::write_complex_matrix(m);
+    EXPECT_EQ(text, "1+2i     3+0i\r-0.5-2i  4+4i\r");
+    EXPECT_EQ(cmlib::read_complex_matrix(text), m);
+    EXPECT_EQ(cmlib::write_complex_matrix(Eigen::MatrixXcd(0, 2)), "");
+}
+
 TEST(WriteMatrix, ShortFormHasSixDigits) {
     EXPECT_EQ(cmlib::write_matrix_short(rows_of(2, 2, {1.0 / 3.0, 2, 1e20, -kNaN})), "0.333333 2\r1e+20 nan\r");
     EXPECT_EQ(cmlib::write_matrix_short(Eigen::MatrixXd(0, 0)), "");
