@@ -204,15 +204,8 @@ void WindowView::Show() {
         }
         // The first control of the tab order takes the focus.
         if (!frame_->focusWidget()) {
-            std::vector<Ref<fw::Control>> controls = model_.Controls();
-            std::stable_sort(controls.begin(), controls.end(), [](const auto &a, const auto &b) {
-                auto *ra = dynamic_cast<RectControl *>(a.get());
-                auto *rb = dynamic_cast<RectControl *>(b.get());
-                return (ra ? ra->TabIndex() : 0) < (rb ? rb->TabIndex() : 0);
-            });
-            for (const auto &c : controls) {
-                QWidget *w = c->View() ? c->View()->Widget() : nullptr;
-                if (w && (w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && w->isEnabled()) {
+            for (QWidget *w : FocusOrder()) {
+                if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && w->isEnabled()) {
                     w->setFocus(Qt::OtherFocusReason);
                     break;
                 }
@@ -244,8 +237,7 @@ void WindowView::ScheduleTabOrder() {
     });
 }
 
-void WindowView::ApplyTabOrder() {
-    tabOrderPending_ = false;
+std::vector<QWidget *> WindowView::FocusOrder() const {
     struct Entry {
         int64_t index;
         QWidget *widget;
@@ -257,8 +249,18 @@ void WindowView::ApplyTabOrder() {
         if (rect && w && w->focusPolicy() != Qt::NoFocus) entries.push_back({rect->TabIndex(), w});
     }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.index < b.index; });
-    for (std::size_t i = 1; i < entries.size(); ++i)
-        QWidget::setTabOrder(entries[i - 1].widget, entries[i].widget);
+    std::vector<QWidget *> widgets;
+    widgets.reserve(entries.size());
+    for (const Entry &e : entries)
+        widgets.push_back(e.widget);
+    return widgets;
+}
+
+void WindowView::ApplyTabOrder() {
+    tabOrderPending_ = false;
+    const std::vector<QWidget *> widgets = FocusOrder();
+    for (std::size_t i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 ControlView *WindowView::FocusedControl() const {

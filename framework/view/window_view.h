@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 class QVBoxLayout;
 
 namespace fw::view {
@@ -42,6 +44,9 @@ public:
     ControlView *FocusedControl() const;
 
 private:
+    // The widgets of the controls that take the focus, by rising TabIndex
+    // (ties in creation order).
+    std::vector<QWidget *> FocusOrder() const;
     void ApplyGeometry();
     void ApplyFrame();
     void ApplyColours();
