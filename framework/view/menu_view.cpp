@@ -80,21 +80,18 @@ void AddEntries(QMenu &menu, MenuItem &parent, const WeakRef<Window> &window) {
 void BuildMenuBar(QMenuBar &bar, MenuBar &menuBar, Window &window) {
     const WeakRef<Window> weak(&window);
     for (const Ref<MenuItem> &top : menuBar.Children()) {
-        if (top->Count() > 0 || !top->IsSeparator()) {
-            auto *menu = new QMenu(ToQt(top->Value().view()), &bar);
-            menu->menuAction()->setObjectName(ToQt(top->Name().view()));
-            menu->setObjectName(ToQt(top->Name().view()));
-            menu->menuAction()->setVisible(top->Visible());
-            menu->setEnabled(top->Enabled());
-            AddEntries(*menu, *top, weak);
-            if (top->Count() == 0) {
-                // A menu title without entries is a command of its own.
-                bar.addAction(MakeAction(bar, *top, weak));
-                delete menu;
-                continue;
-            }
-            bar.addMenu(menu);
+        if (top->Count() == 0) {
+            // A menu title without entries is a command of its own.
+            if (!top->IsSeparator()) bar.addAction(MakeAction(bar, *top, weak));
+            continue;
         }
+        auto *menu = new QMenu(ToQt(top->Value().view()), &bar);
+        menu->menuAction()->setObjectName(ToQt(top->Name().view()));
+        menu->setObjectName(ToQt(top->Name().view()));
+        menu->menuAction()->setVisible(top->Visible());
+        menu->setEnabled(top->Enabled());
+        AddEntries(*menu, *top, weak);
+        bar.addMenu(menu);
     }
 }
 
