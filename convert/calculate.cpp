@@ -61,20 +61,27 @@ void Append(ConversionFields &fields, std::string_view piece) {
     fields.SetText(ConversionField::scratchFld, fields.Text(ConversionField::scratchFld) + piece);
 }
 
-// Writes the staging array into the emptied buffer as matrix text in the
-// default number form and has the library build it.
-fw::Ref<Matrix> DiagonalMatrix(ConversionFields &fields, StagingArray &staging, int64_t n) {
+// One writing pass: empties the buffer, appends the text of every element
+// (row by row) with the gap after it and a carriage return after each row,
+// and has the library build the matrix from the buffer's text.
+template <class ElementText>
+fw::Ref<Matrix> WritePass(ConversionFields &fields, int64_t n, const char *gap, ElementText elementText) {
     const String lineEnd = fw::Chr(13);
     fields.SetText(ConversionField::scratchFld, "");
     for (int64_t i = 0; i < n; ++i) {
         for (int64_t j = 0; j < n; ++j) {
-            Append(fields, fw::Str(staging.At(i, j), "") + kDiagonalGap);
+            Append(fields, elementText(i, j) + gap);
             fw::RuntimeBackgroundTask();
         }
         Append(fields, lineEnd);
         fw::RuntimeBackgroundTask();
     }
     return MatrixFromText(n, n, fields.Text(ConversionField::scratchFld));
+}
+
+// The staging array as matrix text in the default number form, built by the library.
+fw::Ref<Matrix> DiagonalMatrix(ConversionFields &fields, StagingArray &staging, int64_t n) {
+    return WritePass(fields, n, kDiagonalGap, [&](int64_t i, int64_t j) { return fw::Str(staging.At(i, j), ""); });
 }
 
 void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
@@ -126,21 +133,13 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
     fw::Ref<Matrix> T = SD->Operator_Multiply(R.get());
     fw::Ref<Matrix> V = T->Operator_Multiply(SD.get());
 
-    const String lineEnd = fw::Chr(13);
     String warning;
-    fields.SetText(ConversionField::scratchFld, "");
-    for (int64_t i = 0; i < n; ++i) {
-        for (int64_t j = 0; j < n; ++j) {
-            const double x = V->Element(i, j);
-            if (x > kLargeNumberLimit) warning = kLargeNumber;
-            Append(fields, fw::Format(x, kCovariancePattern) + kResultGap);
-            fw::RuntimeBackgroundTask();
-        }
-        Append(fields, lineEnd);
-        fw::RuntimeBackgroundTask();
-    }
-    fw::Ref<Matrix> result = MatrixFromText(n, n, fields.Text(ConversionField::scratchFld));
-    fields.SetText(ConversionField::covFld, result->Str() + lineEnd + warning);
+    fw::Ref<Matrix> result = WritePass(fields, n, kResultGap, [&](int64_t i, int64_t j) {
+        const double x = V->Element(i, j);
+        if (x > kLargeNumberLimit) warning = kLargeNumber;
+        return fw::Format(x, kCovariancePattern);
+    });
+    fields.SetText(ConversionField::covFld, result->Str() + fw::Chr(13) + warning);
 }
 
 void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
@@ -177,18 +176,9 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
     fw::Ref<Matrix> P = D->Operator_Multiply(C.get());
     fw::Ref<Matrix> Q = P->Operator_Multiply(D.get());
 
-    const String lineEnd = fw::Chr(13);
-    fields.SetText(ConversionField::scratchFld, "");
-    for (int64_t i = 0; i < n; ++i) {
-        for (int64_t j = 0; j < n; ++j) {
-            const double x = i == j ? 1.0 : Q->Element(i, j);
-            Append(fields, fw::Format(x, kCorrelationPattern) + kResultGap);
-            fw::RuntimeBackgroundTask();
-        }
-        Append(fields, lineEnd);
-        fw::RuntimeBackgroundTask();
-    }
-    fw::Ref<Matrix> result = MatrixFromText(n, n, fields.Text(ConversionField::scratchFld));
+    fw::Ref<Matrix> result = WritePass(fields, n, kResultGap, [&](int64_t i, int64_t j) {
+        return fw::Format(i == j ? 1.0 : Q->Element(i, j), kCorrelationPattern);
+    });
     fields.SetText(ConversionField::corrFld, result->Str());
 }
 
