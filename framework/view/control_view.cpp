@@ -47,7 +47,7 @@ EventHook::EventHook(QObject *watched, Function function) : QObject(watched), fu
     watched->installEventFilter(this);
 }
 
-bool EventHook::eventFilter(QObject *, QEvent *event) { return function_ && function_(*event); }
+bool EventHook::eventFilter(QObject *, QEvent *event) { return !stopped_ && function_ && function_(*event); }
 
 ControlView::ControlView(Control &model, WindowView &window) : model_(model), window_(window) {}
 

@@ -26,10 +26,12 @@ public:
     using Function = std::function<bool(QEvent &)>;
     EventHook(QObject *watched, Function function);
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void Stop() { function_ = nullptr; }
+    // The function stays: its view may end while the function runs.
+    void Stop() { stopped_ = true; }
 
 private:
     Function function_;
+    bool stopped_ = false;
 };
 
 // The Qt side of one control: its widget in the window's content area. The
