@@ -121,9 +121,13 @@ click_at 75 620    # Calculate
 step="the result is read back through the clipboard"
 click_at 604 379   # the covariance matrix
 xdotool key ctrl+a ctrl+c
-sleep 0.3
-result="$(xclip -o -selection clipboard 2>/dev/null | tr -s ' \t\r\n\302\240' ' ' | sed 's/^ //; s/ $//')" || true
-[ "$result" = "4 3 3 9" ] || fail "the covariance matrix reads \"$result\", not \"4 3 3 9\""
+# The copy lands once the program has handled the keys: read until it does.
+result=""
+copied() {
+  result="$(xclip -o -selection clipboard 2>/dev/null | tr -s ' \t\r\n\302\240' ' ' | sed 's/^ //; s/ $//')" || true
+  [ "$result" = "4 3 3 9" ]
+}
+wait_for 10 copied || fail "the covariance matrix reads \"$result\", not \"4 3 3 9\""
 
 step="Info opens the help window"
 click_at 725 620   # Info
