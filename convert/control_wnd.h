@@ -3,7 +3,6 @@
 #include "framework/canvas.h"
 #include "framework/label.h"
 #include "framework/line.h"
-#include "framework/menu_item.h"
 #include "framework/object.h"
 #include "framework/push_button.h"
 #include "framework/radio_button.h"
@@ -11,6 +10,7 @@
 #include "framework/text_area.h"
 #include "framework/text_edit.h"
 #include "framework/window.h"
+#include "ui/window_class.h"
 
 // The conversion window, the program's main window: two radio buttons choose
 // the direction, the user types the dimension, a matrix and the standard
@@ -18,7 +18,7 @@
 // The window holds no data of its own: its 23 controls are registered under
 // their names and the direction lives in Module1::which. Its shared instance
 // is implicit::ControlWnd() (ui/implicit_windows.h).
-class ControlWnd : public fw::Window {
+class ControlWnd : public MenuBar1Window {
 public:
     static const fw::ClassRecord &ClassRecordOf();
 
@@ -78,23 +78,6 @@ public:
     void RadioButton1_Action(fw::RadioButton *button); // "Corr to Cov": direction 1
     void ClearCorrBtn_Action(fw::PushButton *button);
     void ClearCovBtn_Action(fw::PushButton *button);
-
-    // The items of the window's menu bar, found by name at any depth.
-    fw::Ref<fw::MenuItem> InfoMenu();
-    fw::Ref<fw::MenuItem> InfoItem();
-    fw::Ref<fw::MenuItem> ControlItem();
-    fw::Ref<fw::MenuItem> EditMenu();
-    fw::Ref<fw::MenuItem> EditSelectAll();
-    fw::Ref<fw::MenuItem> UntitledMenu0();
-    fw::Ref<fw::MenuItem> EditClear();
-    fw::Ref<fw::MenuItem> EditPaste();
-    fw::Ref<fw::MenuItem> EditCopy();
-    fw::Ref<fw::MenuItem> EditCut();
-    fw::Ref<fw::MenuItem> UntitledMenu1();
-    fw::Ref<fw::MenuItem> EditUndo();
-    fw::Ref<fw::MenuItem> FileMenu();
-    fw::Ref<fw::PrefsMenuItem> AboutItem();
-    fw::Ref<fw::QuitMenuItem> FileQuit();
 
     void AddMenuHandlers(fw::Window *window) override;
     // Closing the conversion window ends the program, exit code 0.

@@ -1,5 +1,5 @@
 // The conversion window's controls: making them, wiring their events, and
-// finding them (and the menu items) again by name.
+// finding them again by name.
 #include "convert/control_wnd.h"
 
 #include <string_view>
@@ -133,21 +133,3 @@ fw::Ref<fw::Line> ControlWnd::Line4() { return WindowControl<fw::Line>(*this, "L
 fw::Ref<fw::PushButton> ControlWnd::ClearCorrBtn() { return WindowControl<fw::PushButton>(*this, "ClearCorrBtn"); }
 fw::Ref<fw::PushButton> ControlWnd::ClearCovBtn() { return WindowControl<fw::PushButton>(*this, "ClearCovBtn"); }
 fw::Ref<fw::Label> ControlWnd::Label1() { return WindowControl<fw::Label>(*this, "Label1"); }
-
-// --- the menu-item accessors ----------------------------------------------------
-
-fw::Ref<fw::MenuItem> ControlWnd::InfoMenu() { return MenuBarItem<fw::MenuItem>(*this, "InfoMenu"); }
-fw::Ref<fw::MenuItem> ControlWnd::InfoItem() { return MenuBarItem<fw::MenuItem>(*this, "InfoItem"); }
-fw::Ref<fw::MenuItem> ControlWnd::ControlItem() { return MenuBarItem<fw::MenuItem>(*this, "ControlItem"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditMenu() { return MenuBarItem<fw::MenuItem>(*this, "EditMenu"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditSelectAll() { return MenuBarItem<fw::MenuItem>(*this, "EditSelectAll"); }
-fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu0() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu0"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditClear() { return MenuBarItem<fw::MenuItem>(*this, "EditClear"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditPaste() { return MenuBarItem<fw::MenuItem>(*this, "EditPaste"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditCopy() { return MenuBarItem<fw::MenuItem>(*this, "EditCopy"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditCut() { return MenuBarItem<fw::MenuItem>(*this, "EditCut"); }
-fw::Ref<fw::MenuItem> ControlWnd::UntitledMenu1() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu1"); }
-fw::Ref<fw::MenuItem> ControlWnd::EditUndo() { return MenuBarItem<fw::MenuItem>(*this, "EditUndo"); }
-fw::Ref<fw::MenuItem> ControlWnd::FileMenu() { return MenuBarItem<fw::MenuItem>(*this, "FileMenu"); }
-fw::Ref<fw::PrefsMenuItem> ControlWnd::AboutItem() { return MenuBarItem<fw::PrefsMenuItem>(*this, "AboutItem"); }
-fw::Ref<fw::QuitMenuItem> ControlWnd::FileQuit() { return MenuBarItem<fw::QuitMenuItem>(*this, "FileQuit"); }

@@ -83,21 +83,6 @@ void helpWnd::EditField1_Open(fw::TextArea *) {
     styled->Bold(0, FirstLineLength(area->Text().view()) + 1, true);
 }
 
-fw::Ref<fw::MenuItem> helpWnd::InfoMenu() { return MenuBarItem<fw::MenuItem>(*this, "InfoMenu"); }
-fw::Ref<fw::MenuItem> helpWnd::InfoItem() { return MenuBarItem<fw::MenuItem>(*this, "InfoItem"); }
-fw::Ref<fw::MenuItem> helpWnd::ControlItem() { return MenuBarItem<fw::MenuItem>(*this, "ControlItem"); }
-fw::Ref<fw::MenuItem> helpWnd::EditMenu() { return MenuBarItem<fw::MenuItem>(*this, "EditMenu"); }
-fw::Ref<fw::MenuItem> helpWnd::EditSelectAll() { return MenuBarItem<fw::MenuItem>(*this, "EditSelectAll"); }
-fw::Ref<fw::MenuItem> helpWnd::UntitledMenu0() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu0"); }
-fw::Ref<fw::MenuItem> helpWnd::EditClear() { return MenuBarItem<fw::MenuItem>(*this, "EditClear"); }
-fw::Ref<fw::MenuItem> helpWnd::EditPaste() { return MenuBarItem<fw::MenuItem>(*this, "EditPaste"); }
-fw::Ref<fw::MenuItem> helpWnd::EditCopy() { return MenuBarItem<fw::MenuItem>(*this, "EditCopy"); }
-fw::Ref<fw::MenuItem> helpWnd::EditCut() { return MenuBarItem<fw::MenuItem>(*this, "EditCut"); }
-fw::Ref<fw::MenuItem> helpWnd::UntitledMenu1() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu1"); }
-fw::Ref<fw::MenuItem> helpWnd::EditUndo() { return MenuBarItem<fw::MenuItem>(*this, "EditUndo"); }
-fw::Ref<fw::MenuItem> helpWnd::FileMenu() { return MenuBarItem<fw::MenuItem>(*this, "FileMenu"); }
-fw::Ref<fw::PrefsMenuItem> helpWnd::AboutItem() { return MenuBarItem<fw::PrefsMenuItem>(*this, "AboutItem"); }
-fw::Ref<fw::QuitMenuItem> helpWnd::FileQuit() { return MenuBarItem<fw::QuitMenuItem>(*this, "FileQuit"); }
 
 bool helpWnd::_ControlItem_Action() {
     implicit::ControlWnd()->Show();

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "framework/menu_item.h"
 #include "framework/object.h"
 #include "framework/string.h"
 #include "framework/text_area.h"
 #include "framework/window.h"
+#include "ui/window_class.h"
 
 // The Info window: the help text in one editable text area that fills the
 // window, its title line in bold. It shows the shared menu bar and handles
 // Window > Control, which brings the conversion window forward. Its shared
 // instance is implicit::helpWnd(); what the user types in it lives as long
 // as the window.
-class helpWnd : public fw::Window {
+class helpWnd : public MenuBar1Window {
 public:
     static const fw::ClassRecord &ClassRecordOf();
 
@@ -27,23 +27,6 @@ public:
     fw::Ref<fw::TextArea> EditField1();
     // The text area opened: its title line and the CR after it turn bold.
     void EditField1_Open(fw::TextArea *area);
-
-    // The items of the window's menu bar, found by name.
-    fw::Ref<fw::MenuItem> InfoMenu();
-    fw::Ref<fw::MenuItem> InfoItem();
-    fw::Ref<fw::MenuItem> ControlItem();
-    fw::Ref<fw::MenuItem> EditMenu();
-    fw::Ref<fw::MenuItem> EditSelectAll();
-    fw::Ref<fw::MenuItem> UntitledMenu0();
-    fw::Ref<fw::MenuItem> EditClear();
-    fw::Ref<fw::MenuItem> EditPaste();
-    fw::Ref<fw::MenuItem> EditCopy();
-    fw::Ref<fw::MenuItem> EditCut();
-    fw::Ref<fw::MenuItem> UntitledMenu1();
-    fw::Ref<fw::MenuItem> EditUndo();
-    fw::Ref<fw::MenuItem> FileMenu();
-    fw::Ref<fw::PrefsMenuItem> AboutItem();
-    fw::Ref<fw::QuitMenuItem> FileQuit();
 
     // Window > Control: shows the conversion window; True, handled.
     bool _ControlItem_Action();

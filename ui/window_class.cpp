@@ -73,3 +73,19 @@ void AddNewControl(fw::Window &window, const fw::ClassRecord &record, const fw::
     control->Constructor();
     window._AddControl(name, control);
 }
+
+fw::Ref<fw::MenuItem> MenuBar1Window::InfoMenu() { return MenuBarItem<fw::MenuItem>(*this, "InfoMenu"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::InfoItem() { return MenuBarItem<fw::MenuItem>(*this, "InfoItem"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::ControlItem() { return MenuBarItem<fw::MenuItem>(*this, "ControlItem"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::EditMenu() { return MenuBarItem<fw::MenuItem>(*this, "EditMenu"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::EditSelectAll() { return MenuBarItem<fw::MenuItem>(*this, "EditSelectAll"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::UntitledMenu0() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu0"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::EditClear() { return MenuBarItem<fw::MenuItem>(*this, "EditClear"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::EditPaste() { return MenuBarItem<fw::MenuItem>(*this, "EditPaste"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::EditCopy() { return MenuBarItem<fw::MenuItem>(*this, "EditCopy"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::EditCut() { return MenuBarItem<fw::MenuItem>(*this, "EditCut"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::UntitledMenu1() { return MenuBarItem<fw::MenuItem>(*this, "UntitledMenu1"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::EditUndo() { return MenuBarItem<fw::MenuItem>(*this, "EditUndo"); }
+fw::Ref<fw::MenuItem> MenuBar1Window::FileMenu() { return MenuBarItem<fw::MenuItem>(*this, "FileMenu"); }
+fw::Ref<fw::PrefsMenuItem> MenuBar1Window::AboutItem() { return MenuBarItem<fw::PrefsMenuItem>(*this, "AboutItem"); }
+fw::Ref<fw::QuitMenuItem> MenuBar1Window::FileQuit() { return MenuBarItem<fw::QuitMenuItem>(*this, "FileQuit"); }

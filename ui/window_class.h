@@ -47,3 +47,25 @@ template <class I> fw::Ref<I> MenuBarItem(const fw::Window &window, std::string_
     if (!bar) fw::RaiseNew<fw::NilObjectException>("The window has no menu bar");
     return fw::Ref<I>(fw::CheckCast<I>(bar->_Lookup(name).get()));
 }
+
+// A program window that shows MenuBar1: the accessors of the bar's fifteen
+// items, in the order of kMenuItemAccessorOperations. Nothing in the program
+// calls them.
+class MenuBar1Window : public fw::Window {
+public:
+    fw::Ref<fw::MenuItem> InfoMenu();
+    fw::Ref<fw::MenuItem> InfoItem();
+    fw::Ref<fw::MenuItem> ControlItem();
+    fw::Ref<fw::MenuItem> EditMenu();
+    fw::Ref<fw::MenuItem> EditSelectAll();
+    fw::Ref<fw::MenuItem> UntitledMenu0();
+    fw::Ref<fw::MenuItem> EditClear();
+    fw::Ref<fw::MenuItem> EditPaste();
+    fw::Ref<fw::MenuItem> EditCopy();
+    fw::Ref<fw::MenuItem> EditCut();
+    fw::Ref<fw::MenuItem> UntitledMenu1();
+    fw::Ref<fw::MenuItem> EditUndo();
+    fw::Ref<fw::MenuItem> FileMenu();
+    fw::Ref<fw::PrefsMenuItem> AboutItem();
+    fw::Ref<fw::QuitMenuItem> FileQuit();
+};
