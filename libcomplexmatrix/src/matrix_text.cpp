@@ -50,7 +50,10 @@ bool read_grid(std::string_view text, std::vector<Scalar> &values, std::size_t &
             if (cr && i < n && text[i] == '\n') ++i;
         }
         if (count == 0) {
-            empty_line_seen = true;
+            // Empty lines before the first row (a paste that starts with a
+            // line end) and after the last are ignored; between rows they
+            // leave it open what the user meant.
+            empty_line_seen = rows > 0;
         } else {
             if (empty_line_seen) return false;
             if (rows == 0) {

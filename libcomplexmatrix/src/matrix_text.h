@@ -11,12 +11,13 @@
 // Matrix text: one matrix row per line, lines ended by CR, LF or CR LF (the
 // last line may have no end), values separated by runs of blanks, tabs or
 // no-break spaces, with separators at the start and end of a line ignored.
-// Empty or separator-only lines after the last row are ignored.
+// Empty or separator-only lines before the first row and after the last are
+// ignored.
 namespace cmlib {
 
 // The matrix that the text holds, each value as scan_real reads it. Text that
 // is not such a matrix (a value that is not a number, rows of different
-// lengths, an empty line before a row, any other character) gives a 0 x 0
+// lengths, an empty line between rows, any other character) gives a 0 x 0
 // matrix, so that a caller comparing the shape with the one it expects sees
 // the mismatch. Empty text gives 0 x 0 too. Never throws but std::bad_alloc.
 Eigen::MatrixXd read_matrix(std::string_view text);

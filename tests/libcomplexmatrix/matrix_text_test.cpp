@@ -82,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "4\xC2\xA0\r",
                  rows_of(2, 2, {1, 2, 3, 4})},
         ReadCase{"EmptyLinesAtTheEnd", "1 2\r3 4\r\r   \r\n\t\r", rows_of(2, 2, {1, 2, 3, 4})},
+        ReadCase{"EmptyLinesAtTheStart", "\r\n  \r1 2\r3 4\r", rows_of(2, 2, {1, 2, 3, 4})},
         ReadCase{"OneColumn", "1.0000\r1.4142\r0.9487\r", rows_of(3, 1, {1, 1.4142, 0.9487})},
         ReadCase{"SignsFractionsExponents", "+1e3 -2.5E-2 .5 5. 1.5e+2 -0\r",
                  rows_of(1, 6, {1000, -0.025, 0.5, 5, 150, -0.0})},
@@ -103,7 +104,7 @@ TEST_P(MalformedTextTest, GivesNoMatrix) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, MalformedTextTest,
     ::testing::Values(std::string("\r"), std::string("  \t\r\r"), std::string("1 2\r3\r"), std::string("1\r2 3\r"),
-                      std::string("1 2\r\r3 4\r"), std::string("1 2\r  \r3 4\r"), std::string("\r1 2\r"),
+                      std::string("1 2\r\r3 4\r"), std::string("1 2\r  \r3 4\r"), std::string("\r1 2\r\r3 4\r"),
                       std::string("1 x\r"), std::string("1 2a\r"), std::string("1-2\r"), std::string("1,5\r"),
                       std::string("1234,567\r"), std::string("1,2345\r"), std::string("1,234,56\r"),
                       std::string(",123\r"), std::string("1,\r"), std::string("1,,234\r"), std::string("1.2.3\r"),
