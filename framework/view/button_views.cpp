@@ -19,10 +19,31 @@ QString Plain(QString caption) {
     return caption;
 }
 
-class PushButtonView : public ControlView {
+// What the push-button and radio-button views share: the caption, shown in
+// the model's font made small enough for it to fit the button.
+template <class ModelType, class ButtonType> class CaptionedButtonView : public ControlView {
+protected:
+    CaptionedButtonView(ModelType &model, WindowView &window)
+        : ControlView(model, window), model_(model), button_(new ButtonType(window.Content())) {}
+
+    // The part of the button's width that the caption cannot use.
+    virtual int CaptionInset() const = 0;
+
+    void Apply(Aspect aspect) override {
+        ControlView::Apply(aspect);
+        const bool all = aspect == Aspect::All;
+        if (all || aspect == Aspect::Caption) button_->setText(ToQt(model_.Caption().view()));
+        if (all || aspect == Aspect::Font || aspect == Aspect::Caption || aspect == Aspect::Geometry)
+            button_->setFont(FitFont(MakeFont(model_), Plain(button_->text()), button_->width() - CaptionInset()));
+    }
+
+    ModelType &model_;
+    ButtonType *button_;
+};
+
+class PushButtonView : public CaptionedButtonView<PushButton, QPushButton> {
 public:
-    PushButtonView(PushButton &model, WindowView &window)
-        : ControlView(model, window), model_(model), button_(new QPushButton(window.Content())) {
+    PushButtonView(PushButton &model, WindowView &window) : CaptionedButtonView(model, window) {
         button_->setAutoDefault(false);
         SetWidget(button_);
         QObject::connect(button_, &QPushButton::clicked, button_, [this] {
@@ -32,19 +53,12 @@ public:
     }
 
     void Apply(Aspect aspect) override {
-        ControlView::Apply(aspect);
-        const bool all = aspect == Aspect::All;
-        if (all || aspect == Aspect::Caption) button_->setText(ToQt(model_.Caption().view()));
-        if (all || aspect == Aspect::Font || aspect == Aspect::Caption || aspect == Aspect::Geometry) {
-            const int margin = 2 * button_->style()->pixelMetric(QStyle::PM_ButtonMargin);
-            button_->setFont(FitFont(MakeFont(model_), Plain(button_->text()), button_->width() - margin));
-        }
-        if (all || aspect == Aspect::Behaviour) button_->setDefault(model_.IsDefault());
+        CaptionedButtonView::Apply(aspect);
+        if (aspect == Aspect::All || aspect == Aspect::Behaviour) button_->setDefault(model_.IsDefault());
     }
 
 private:
-    PushButton &model_;
-    QPushButton *button_;
+    int CaptionInset() const override { return 2 * button_->style()->pixelMetric(QStyle::PM_ButtonMargin); }
 };
 
 // A radio button that the user can choose but not clear by clicking it; the
@@ -58,10 +72,9 @@ protected:
     void nextCheckState() override { setChecked(true); }
 };
 
-class RadioButtonView : public ControlView {
+class RadioButtonView : public CaptionedButtonView<RadioButton, GroupedRadioButton> {
 public:
-    RadioButtonView(RadioButton &model, WindowView &window)
-        : ControlView(model, window), model_(model), button_(new GroupedRadioButton(window.Content())) {
+    RadioButtonView(RadioButton &model, WindowView &window) : CaptionedButtonView(model, window) {
         button_->setAutoExclusive(false);
         SetWidget(button_);
         QObject::connect(button_, &QRadioButton::clicked, button_, [this] {
@@ -71,21 +84,17 @@ public:
     }
 
     void Apply(Aspect aspect) override {
-        ControlView::Apply(aspect);
-        const bool all = aspect == Aspect::All;
-        if (all || aspect == Aspect::Caption) button_->setText(ToQt(model_.Caption().view()));
-        if (all || aspect == Aspect::Font || aspect == Aspect::Caption || aspect == Aspect::Geometry) {
-            QStyle *style = button_->style();
-            const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button_) +
-                                  style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button_);
-            button_->setFont(FitFont(MakeFont(model_), Plain(button_->text()), button_->width() - indicator - 2));
-        }
-        if (all || aspect == Aspect::Value) button_->setChecked(model_.Value());
+        CaptionedButtonView::Apply(aspect);
+        if (aspect == Aspect::All || aspect == Aspect::Value) button_->setChecked(model_.Value());
     }
 
 private:
-    RadioButton &model_;
-    GroupedRadioButton *button_;
+    // The indicator, the space after it and two pixels to spare.
+    int CaptionInset() const override {
+        const QStyle *style = button_->style();
+        return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button_) +
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button_) + 2;
+    }
 };
 
 } // namespace
