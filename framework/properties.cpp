@@ -98,21 +98,14 @@ PropertyListBuilder &PropertyListBuilder::FontUnit(std::string_view key, uint8_t
     bytes_.push_back(static_cast<char>(value));
     return *this;
 }
-PropertyListBuilder &PropertyListBuilder::Int(std::string_view key, int64_t value) {
+template <class T> PropertyListBuilder &PropertyListBuilder::Raw(std::string_view key, T value) {
     Key(key);
     AppendRaw(bytes_, value);
     return *this;
 }
-PropertyListBuilder &PropertyListBuilder::Dbl(std::string_view key, double value) {
-    Key(key);
-    AppendRaw(bytes_, value);
-    return *this;
-}
-PropertyListBuilder &PropertyListBuilder::Sgl(std::string_view key, float value) {
-    Key(key);
-    AppendRaw(bytes_, value);
-    return *this;
-}
+PropertyListBuilder &PropertyListBuilder::Int(std::string_view key, int64_t value) { return Raw(key, value); }
+PropertyListBuilder &PropertyListBuilder::Dbl(std::string_view key, double value) { return Raw(key, value); }
+PropertyListBuilder &PropertyListBuilder::Sgl(std::string_view key, float value) { return Raw(key, value); }
 PropertyListBuilder &PropertyListBuilder::Colour(std::string_view key, Color value) {
     Key(key);
     bytes_.append({static_cast<char>(value.red), static_cast<char>(value.green), static_cast<char>(value.blue),

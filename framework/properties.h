@@ -63,6 +63,8 @@ public:
 
 private:
     void Key(std::string_view key);
+    // An entry whose value is the bytes of `value` as they are in memory.
+    template <class T> PropertyListBuilder &Raw(std::string_view key, T value);
     std::string bytes_;
 };
 
