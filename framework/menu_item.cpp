@@ -40,16 +40,10 @@ void BuildMenuBar(ClassRecord &r) {
     r.methods = r.base->methods;
 }
 
-void BuildQuitMenuItem(ClassRecord &r) {
+// The quit and preferences items: menu items whose own class handles Action.
+template <class Item> void BuildActionMenuItem(ClassRecord &r) {
     r.base = &MenuItem::ClassRecordOf();
-    r.allocate = Allocator<QuitMenuItem>();
-    r.classTable = r.base->classTable;
-    r.events = {{"Action", "Event_Action"}};
-}
-
-void BuildPrefsMenuItem(ClassRecord &r) {
-    r.base = &MenuItem::ClassRecordOf();
-    r.allocate = Allocator<PrefsMenuItem>();
+    r.allocate = Allocator<Item>();
     r.classTable = r.base->classTable;
     r.events = {{"Action", "Event_Action"}};
 }
@@ -81,11 +75,11 @@ const ClassRecord &MenuBar::ClassRecordOf() {
     return r;
 }
 const ClassRecord &QuitMenuItem::ClassRecordOf() {
-    static const ClassRecord &r = ClassRegistry::Instance().LookUp("QuitMenuItem", BuildQuitMenuItem);
+    static const ClassRecord &r = ClassRegistry::Instance().LookUp("QuitMenuItem", BuildActionMenuItem<QuitMenuItem>);
     return r;
 }
 const ClassRecord &PrefsMenuItem::ClassRecordOf() {
-    static const ClassRecord &r = ClassRegistry::Instance().LookUp("PrefsMenuItem", BuildPrefsMenuItem);
+    static const ClassRecord &r = ClassRegistry::Instance().LookUp("PrefsMenuItem", BuildActionMenuItem<PrefsMenuItem>);
     return r;
 }
 
