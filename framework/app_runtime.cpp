@@ -243,6 +243,11 @@ bool _RuntimeIsEventHandled(const Object &object, std::string_view className, st
     return false;
 }
 
+bool _RuntimeIsOwnEventHandled(const Object &object, std::string_view eventName) {
+    return _RuntimeIsEventHandled(object, object.Class() ? std::string_view(object.Class()->name) : std::string_view(),
+                                  eventName, true);
+}
+
 namespace detail {
 
 void ResetRuntimeForTests() {

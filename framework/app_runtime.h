@@ -87,5 +87,8 @@ int32_t RuntimeExit();
 // the only kind this runtime has.
 bool _RuntimeIsEventHandled(const Object &object, std::string_view className, std::string_view eventName,
                             bool userHandlers);
+// _RuntimeIsEventHandled for the class of `object` itself (none when it has
+// no class record); what Window and Application answer by default.
+bool _RuntimeIsOwnEventHandled(const Object &object, std::string_view eventName);
 
 } // namespace fw

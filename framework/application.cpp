@@ -135,8 +135,7 @@ void Application::_x_SetVersionData(int64_t major, int64_t minor, int64_t bug, i
 }
 
 bool Application::IsEventImplemented(const String &eventName) {
-    return _RuntimeIsEventHandled(*this, Class() ? std::string_view(Class()->name) : std::string_view(), eventName,
-                                  true);
+    return _RuntimeIsOwnEventHandled(*this, eventName);
 }
 
 void Application::_SetSupportsHiDPI(bool value) { supportsHiDPI = value; }

@@ -188,8 +188,7 @@ void Window::SetMenuBar(Ref<fw::MenuBar> menuBar) {
 // --- events -----------------------------------------------------------------
 
 bool Window::IsEventImplemented(const String &eventName) {
-    return _RuntimeIsEventHandled(*this, Class() ? std::string_view(Class()->name) : std::string_view(), eventName,
-                                  true);
+    return _RuntimeIsOwnEventHandled(*this, eventName);
 }
 
 void Window::RaiseMouseDown(int64_t x, int64_t y) {
