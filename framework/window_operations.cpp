@@ -24,15 +24,21 @@ bool shuttingDown = false;
 
 QWidget *FrameOf(const Window &w) { return w.View() ? w.View()->Frame() : nullptr; }
 
+// Makes the parent's frame the transient parent of `frame`, so that the
+// window manager keeps it above the parent.
+void SetParentWindow(QWidget &frame, const Window &parent) {
+    QWidget *parentFrame = FrameOf(parent);
+    if (!parentFrame) return;
+    frame.winId(); // the native window, without which there is no handle
+    if (QWindow *handle = frame.windowHandle()) handle->setTransientParent(parentFrame->windowHandle());
+}
+
 void RunModal(Window &window, Qt::WindowModality modality, Window *parent) {
     QWidget *frame = FrameOf(window);
     if (!frame) RaiseNew<RuntimeException>("ShowModal: the window is not open");
     Ref<Window> hold(&window);
     frame->setWindowModality(modality);
-    if (parent && FrameOf(*parent)) {
-        frame->winId();
-        if (QWindow *handle = frame->windowHandle()) handle->setTransientParent(FrameOf(*parent)->windowHandle());
-    }
+    if (parent) SetParentWindow(*frame, *parent);
     window.Show();
     QEventLoop loop;
     QPointer<QWidget> guard(frame);
@@ -177,10 +183,7 @@ void Window::ShowModalWithin(Window *parent) {
 void Window::ShowWithin(Window *parent) {
     if (!parent || parent->IsClosed() || !parent->IsBuilt())
         RaiseNew<PlatformException>("Window.ShowWithin needs an open parent window");
-    if (QWidget *f = FrameOf(*this)) {
-        f->winId();
-        if (QWindow *handle = f->windowHandle()) handle->setTransientParent(FrameOf(*parent)->windowHandle());
-    }
+    if (QWidget *f = FrameOf(*this)) SetParentWindow(*f, *parent);
     Show();
 }
 

@@ -17,7 +17,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -387,6 +389,28 @@ TEST_F(WindowTest, WindowsAndControlsRefuseOtherThreads) {
     EXPECT_TRUE(window->IsShown());
     EXPECT_FALSE(window->IsClosed());
     EXPECT_EQ(field->Text(), ""); // refused before anything changed
+}
+
+TEST_F(WindowTest, AWindowShownWithinAnotherHasItsFrameAsTransientParent) {
+    TestWnd::hooks.windowList = WindowList(300, 200);
+    fw::Ref<TestWnd> parent = fw::ImplicitWindow<TestWnd>();
+    const std::vector<std::pair<const char *, std::function<void(PlainWnd &)>>> rows = {
+        {"ShowWithin", [&](PlainWnd &child) { child.ShowWithin(parent.get()); }},
+        {"ShowModalWithin",
+         [&](PlainWnd &child) {
+             QTimer::singleShot(0, FrameOf(child), [&child] { child.Hide(); }); // ends the modal loop
+             child.ShowModalWithin(parent.get());
+         }},
+    };
+    for (const auto &[name, show] : rows) {
+        fw::Ref<PlainWnd> child = fw::ImplicitWindow<PlainWnd>();
+        show(*child);
+        QWindow *handle = FrameOf(*child)->windowHandle();
+        ASSERT_NE(handle, nullptr) << name;
+        EXPECT_EQ(handle->transientParent(), FrameOf(*parent)->windowHandle()) << name;
+        EXPECT_NE(handle->transientParent(), nullptr) << name;
+        child->Close();
+    }
 }
 
 TEST_F(WindowTest, OperationsWithoutMeaningHereRaisePlatformException) {
