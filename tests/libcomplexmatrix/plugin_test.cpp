@@ -309,6 +309,7 @@ TEST_F(Library, MatrixArithmetic) {
     EXPECT_EQ(matrix_str(Object(host().call<cm_object *>("Matrix.Operator_Negate() As Matrix", a.get()))),
               "-4  -7\r-2  -6\r");
     EXPECT_EQ(matrix_str(binary("Matrix.Operator_Subtract(x As Matrix) As Matrix", a, a)), "0  0\r0  0\r");
+    EXPECT_EQ(matrix_str(binary("Matrix.Operator_Add(x As Matrix) As Matrix", a, a)), "8  14\r4  12\r");
 
     // Dividing by a matrix multiplies by its inverse: A / A is the identity,
     // 10 / A is ten times the inverse (1/10 of 6 -7 / -2 4 here).
@@ -338,6 +339,57 @@ TEST_F(Library, MatrixWithAComplexOperandIsAComplexMatrix) {
               "0+1i  0+2i\r0+3i  0+4i\r");
     EXPECT_EQ(complex_matrix_str(binary("Matrix.Operator_Divide(x As Complex) As ComplexMatrix", a, i)),
               "0-1i  0-2i\r0-3i  0-4i\r");
+}
+
+// Each scalar overload against its mirror: the operand on the object's left
+// ("Right") or right, and the operator the declaration names.
+TEST_F(Library, MatrixWithAScalarOnEitherSide) {
+    const Object a = matrix("2 0\r0 4\r");
+    const struct {
+        const char *declaration;
+        const char *expected;
+    } with_two[] = {
+        {"Matrix.Operator_Add(x As Double) As Matrix", "4 2\r2 6\r"},
+        {"Matrix.Operator_AddRight(x As Double) As Matrix", "4 2\r2 6\r"},
+        {"Matrix.Operator_Subtract(x As Double) As Matrix", "0 -2\r-2 2\r"},
+        {"Matrix.Operator_SubtractRight(x As Double) As Matrix", "0 2\r2 -2\r"},
+        {"Matrix.Operator_Multiply(x As Double) As Matrix", "4 0\r0 8\r"},
+        {"Matrix.Operator_MultiplyRight(x As Double) As Matrix", "4 0\r0 8\r"},
+        {"Matrix.Operator_Divide(x As Double) As Matrix", "1 0\r0 2\r"},
+        {"Matrix.Operator_DivideRight(x As Double) As Matrix", "1 0\r0 0.5\r"},
+    };
+    for (const auto &c : with_two) {
+        SCOPED_TRACE(c.declaration);
+        const Object r = with_double(c.declaration, a, 2);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r.class_name(), "Matrix");
+        EXPECT_EQ(compare("Matrix.Operator_Compare(x As Matrix) As Integer", r, matrix(c.expected)), 0)
+            << matrix_str(r);
+    }
+
+    const Object i = complex(0, 1);
+    const struct {
+        const char *declaration;
+        const char *expected;
+    } with_i[] = {
+        {"Matrix.Operator_Add(x As Complex) As ComplexMatrix", "2+1i 0+1i\r0+1i 4+1i\r"},
+        {"Matrix.Operator_AddRight(x As Complex) As ComplexMatrix", "2+1i 0+1i\r0+1i 4+1i\r"},
+        {"Matrix.Operator_Subtract(x As Complex) As ComplexMatrix", "2-1i 0-1i\r0-1i 4-1i\r"},
+        {"Matrix.Operator_SubtractRight(x As Complex) As ComplexMatrix", "-2+1i 0+1i\r0+1i -4+1i\r"},
+        {"Matrix.Operator_Multiply(x As Complex) As ComplexMatrix", "0+2i 0\r0 0+4i\r"},
+        {"Matrix.Operator_MultiplyRight(x As Complex) As ComplexMatrix", "0+2i 0\r0 0+4i\r"},
+        {"Matrix.Operator_Divide(x As Complex) As ComplexMatrix", "0-2i 0\r0 0-4i\r"},
+        {"Matrix.Operator_DivideRight(x As Complex) As ComplexMatrix", "0+0.5i 0\r0 0+0.25i\r"},
+    };
+    for (const auto &c : with_i) {
+        SCOPED_TRACE(c.declaration);
+        const Object r = binary(c.declaration, a, i);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r.class_name(), "ComplexMatrix");
+        EXPECT_EQ(
+            compare("ComplexMatrix.Operator_Compare(x As ComplexMatrix) As Integer", r, complex_matrix(c.expected)), 0)
+            << complex_matrix_str(r);
+    }
 }
 
 struct ErrorCase {
