@@ -174,12 +174,8 @@ void add_complex_matrix_entries(std::vector<cm_entry> &entries) {
                  return x ? compare_matrices(m, real_arg(x)) : 1;
              });
          })},
-        {"ComplexMatrix.NumRows() As Integer", entry_function(+[](cm_object *self) {
-             return guarded([&] { return static_cast<int64_t>(self_of(self).rows()); });
-         })},
-        {"ComplexMatrix.NumColumns() As Integer", entry_function(+[](cm_object *self) {
-             return guarded([&] { return static_cast<int64_t>(self_of(self).cols()); });
-         })},
+        {"ComplexMatrix.NumRows() As Integer", entry_function(&rows_of<ComplexMatrixClass>)},
+        {"ComplexMatrix.NumColumns() As Integer", entry_function(&columns_of<ComplexMatrixClass>)},
     };
     entries.insert(entries.end(), std::begin(tail), std::end(tail));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <complex>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -138,6 +139,14 @@ template <class K> void exit_hook(cm_object *object) {
         host().set_data(object, nullptr);
         delete value;
     });
+}
+
+// The row and column counts of an object of the matrix class K.
+template <class K> int64_t rows_of(cm_object *m) {
+    return guarded([&] { return static_cast<int64_t>(value_of<K>(m).rows()); });
+}
+template <class K> int64_t columns_of(cm_object *m) {
+    return guarded([&] { return static_cast<int64_t>(value_of<K>(m).cols()); });
 }
 
 // An entry's function as the entry table holds it.

@@ -17,18 +17,35 @@ Z complex_arg(cm_object *x) { return value_of<ComplexClass>(x); }
 cm_object *result(Eigen::MatrixXd m) { return make_result<MatrixClass>(std::move(m)); }
 cm_object *complex_result(Eigen::MatrixXcd m) { return make_result<ComplexMatrixClass>(std::move(m)); }
 
-int64_t rows_of(cm_object *m) {
-    return guarded([&] { return static_cast<int64_t>(self_of(m).rows()); });
+// An operator with each kind of operand, the object on its left ("right":
+// on its right); with a Complex operand the object becomes complex first.
+using Apply = Eigen::MatrixXd (*)(const Eigen::MatrixXd &, const Eigen::MatrixXd &);
+using ApplyDouble = Eigen::MatrixXd (*)(const Eigen::MatrixXd &, double);
+using ApplyDoubleRight = Eigen::MatrixXd (*)(double, const Eigen::MatrixXd &);
+using ApplyComplex = Eigen::MatrixXcd (*)(const Eigen::MatrixXcd &, Z);
+using ApplyComplexRight = Eigen::MatrixXcd (*)(Z, const Eigen::MatrixXcd &);
+
+template <Apply op> cm_object *with_matrix(cm_object *self, cm_object *x) {
+    return guarded([&] { return result(op(self_of(self), matrix_arg(x))); });
 }
-int64_t columns_of(cm_object *m) {
-    return guarded([&] { return static_cast<int64_t>(self_of(m).cols()); });
+template <ApplyDouble op> cm_object *with_double(cm_object *self, double x) {
+    return guarded([&] { return result(op(self_of(self), x)); });
+}
+template <ApplyDoubleRight op> cm_object *with_double_right(cm_object *self, double x) {
+    return guarded([&] { return result(op(x, self_of(self))); });
+}
+template <ApplyComplex op> cm_object *with_complex(cm_object *self, cm_object *x) {
+    return guarded([&] { return complex_result(op(to_complex(self_of(self)), complex_arg(x))); });
+}
+template <ApplyComplexRight op> cm_object *with_complex_right(cm_object *self, cm_object *x) {
+    return guarded([&] { return complex_result(op(complex_arg(x), to_complex(self_of(self)))); });
 }
 
 } // namespace
 
 void add_global_entries(std::vector<cm_entry> &entries) {
-    entries.push_back({"NumRows(theMatrix As Matrix) As Integer", entry_function(&rows_of)});
-    entries.push_back({"NumColumns(theMatrix As Matrix) As Integer", entry_function(&columns_of)});
+    entries.push_back({"NumRows(theMatrix As Matrix) As Integer", entry_function(&rows_of<MatrixClass>)});
+    entries.push_back({"NumColumns(theMatrix As Matrix) As Integer", entry_function(&columns_of<MatrixClass>)});
 }
 
 void add_matrix_entries(std::vector<cm_entry> &entries) {
@@ -65,72 +82,31 @@ void add_matrix_entries(std::vector<cm_entry> &entries) {
         {"Matrix.Operator_Negate() As Matrix",
          entry_function(+[](cm_object *self) { return guarded([&] { return result(-self_of(self)); }); })},
 
-        {"Matrix.Operator_Add(x As Matrix) As Matrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return result(add(self_of(self), matrix_arg(x))); });
-         })},
-        {"Matrix.Operator_Add(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(add(self_of(self), x)); });
-         })},
-        {"Matrix.Operator_AddRight(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(add(self_of(self), x)); });
-         })},
-        {"Matrix.Operator_Add(x As Complex) As ComplexMatrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(add(to_complex(self_of(self)), complex_arg(x))); });
-         })},
-        {"Matrix.Operator_AddRight(x As Complex) As ComplexMatrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(add(to_complex(self_of(self)), complex_arg(x))); });
-         })},
+        // Addition and multiplication by a scalar are the same on either side.
+        {"Matrix.Operator_Add(x As Matrix) As Matrix", entry_function(&with_matrix<&add<double>>)},
+        {"Matrix.Operator_Add(x As Double) As Matrix", entry_function(&with_double<&add<double>>)},
+        {"Matrix.Operator_AddRight(x As Double) As Matrix", entry_function(&with_double<&add<double>>)},
+        {"Matrix.Operator_Add(x As Complex) As ComplexMatrix", entry_function(&with_complex<&add<Z>>)},
+        {"Matrix.Operator_AddRight(x As Complex) As ComplexMatrix", entry_function(&with_complex<&add<Z>>)},
 
-        {"Matrix.Operator_Subtract(x As Matrix) As Matrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return result(subtract(self_of(self), matrix_arg(x))); });
-         })},
-        {"Matrix.Operator_Subtract(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(subtract(self_of(self), x)); });
-         })},
-        {"Matrix.Operator_SubtractRight(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(subtract(x, self_of(self))); });
-         })},
-        {"Matrix.Operator_Subtract(x As Complex) As ComplexMatrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(subtract(to_complex(self_of(self)), complex_arg(x))); });
-         })},
+        {"Matrix.Operator_Subtract(x As Matrix) As Matrix", entry_function(&with_matrix<&subtract<double>>)},
+        {"Matrix.Operator_Subtract(x As Double) As Matrix", entry_function(&with_double<&subtract<double>>)},
+        {"Matrix.Operator_SubtractRight(x As Double) As Matrix", entry_function(&with_double_right<&subtract<double>>)},
+        {"Matrix.Operator_Subtract(x As Complex) As ComplexMatrix", entry_function(&with_complex<&subtract<Z>>)},
         {"Matrix.Operator_SubtractRight(x As Complex) As ComplexMatrix",
-         entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(subtract(complex_arg(x), to_complex(self_of(self)))); });
-         })},
+         entry_function(&with_complex_right<&subtract<Z>>)},
 
-        {"Matrix.Operator_Multiply(x As Matrix) As Matrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return result(multiply(self_of(self), matrix_arg(x))); });
-         })},
-        {"Matrix.Operator_Multiply(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(multiply(self_of(self), x)); });
-         })},
-        {"Matrix.Operator_MultiplyRight(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(multiply(self_of(self), x)); });
-         })},
-        {"Matrix.Operator_Multiply(x As Complex) As ComplexMatrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(multiply(to_complex(self_of(self)), complex_arg(x))); });
-         })},
-        {"Matrix.Operator_MultiplyRight(x As Complex) As ComplexMatrix",
-         entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(multiply(to_complex(self_of(self)), complex_arg(x))); });
-         })},
+        {"Matrix.Operator_Multiply(x As Matrix) As Matrix", entry_function(&with_matrix<&multiply<double>>)},
+        {"Matrix.Operator_Multiply(x As Double) As Matrix", entry_function(&with_double<&multiply<double>>)},
+        {"Matrix.Operator_MultiplyRight(x As Double) As Matrix", entry_function(&with_double<&multiply<double>>)},
+        {"Matrix.Operator_Multiply(x As Complex) As ComplexMatrix", entry_function(&with_complex<&multiply<Z>>)},
+        {"Matrix.Operator_MultiplyRight(x As Complex) As ComplexMatrix", entry_function(&with_complex<&multiply<Z>>)},
 
-        {"Matrix.Operator_Divide(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(divide(self_of(self), x)); });
-         })},
-        {"Matrix.Operator_DivideRight(x As Double) As Matrix", entry_function(+[](cm_object *self, double x) {
-             return guarded([&] { return result(divide(x, self_of(self))); });
-         })},
-        {"Matrix.Operator_Divide(x As Complex) As ComplexMatrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(divide(to_complex(self_of(self)), complex_arg(x))); });
-         })},
-        {"Matrix.Operator_DivideRight(x As Complex) As ComplexMatrix",
-         entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return complex_result(divide(complex_arg(x), to_complex(self_of(self)))); });
-         })},
-        {"Matrix.Operator_Divide(x As Matrix) As Matrix", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&] { return result(divide(self_of(self), matrix_arg(x))); });
-         })},
+        {"Matrix.Operator_Divide(x As Double) As Matrix", entry_function(&with_double<&divide<double>>)},
+        {"Matrix.Operator_DivideRight(x As Double) As Matrix", entry_function(&with_double_right<&divide<double>>)},
+        {"Matrix.Operator_Divide(x As Complex) As ComplexMatrix", entry_function(&with_complex<&divide<Z>>)},
+        {"Matrix.Operator_DivideRight(x As Complex) As ComplexMatrix", entry_function(&with_complex_right<&divide<Z>>)},
+        {"Matrix.Operator_Divide(x As Matrix) As Matrix", entry_function(&with_matrix<&divide<double>>)},
 
         // A Nil operand is unequal: the object counts as the greater.
         {"Matrix.Operator_Compare(x As Matrix) As Integer", entry_function(+[](cm_object *self, cm_object *x) {
@@ -145,8 +121,8 @@ void add_matrix_entries(std::vector<cm_entry> &entries) {
                  return x ? compare_matrices(m, value_of<ComplexMatrixClass>(x)) : 1;
              });
          })},
-        {"Matrix.NumRows() As Integer", entry_function(&rows_of)},
-        {"Matrix.NumColumns() As Integer", entry_function(&columns_of)},
+        {"Matrix.NumRows() As Integer", entry_function(&rows_of<MatrixClass>)},
+        {"Matrix.NumColumns() As Integer", entry_function(&columns_of<MatrixClass>)},
     };
     entries.insert(entries.end(), std::begin(table), std::end(table));
 }
