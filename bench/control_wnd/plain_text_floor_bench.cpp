@@ -1,0 +1,112 @@
+// The floors of the window benchmarks: a bare QPlainTextEdit of the same size
+// and font as the conversion window's field, doing what the field's widget
+// does: showing the same result text, or taking the same key.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench/control_wnd/window_bench_support.h"
+#include "framework/presenter.h"
+#include "framework/view/control_view.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// A shown QPlainTextEdit shaped like `like`, the widget of a window's field.
+class BareEdit {
+public:
+    explicit BareEdit(const QWidget &like) {
+        edit_.setFont(like.font());
+        edit_.resize(like.size());
+        edit_.show();
+        QCoreApplication::processEvents();
+    }
+    QPlainTextEdit &operator*() { return edit_; }
+    QPlainTextEdit *operator->() { return &edit_; }
+
+private:
+    QPlainTextEdit edit_;
+};
+
+// What the window shows after Calculate in that direction, and its field.
+struct WindowResult {
+    QString text;
+    QFont font;
+    QSize size;
+};
+
+WindowResult ResultOfTheRealWindow(int n, int64_t which) {
+    fw::RecordingPresenter presenter;
+    fw::ScopedPresenter installed(presenter);
+    fw::Ref<ControlWnd> window = FilledWindow(n, which);
+    QTest::mouseClick(window->CalcBtn()->View()->Widget(), Qt::LeftButton);
+    fw::Ref<fw::TextArea> result = which == 1 ? window->covFld() : window->corrFld();
+    const QWidget *widget = result->View()->Widget();
+    WindowResult out{QString::fromStdString(WithLineFeeds(result->Text().str())), widget->font(), widget->size()};
+    EndWindow(*window);
+    return out;
+}
+
+void SetResult(benchmark::State &state, int64_t which) {
+    EnsureProgram();
+    const WindowResult result = ResultOfTheRealWindow(static_cast<int>(state.range(0)), which);
+    QWidget like;
+    like.setFont(result.font);
+    like.resize(result.size);
+    BareEdit edit(like);
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit->setPlainText({});
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+
+        edit->setPlainText(result.text);
+        edit->viewport()->repaint();
+        benchmark::DoNotOptimize(edit->document()->characterCount());
+    }
+    state.counters["result_bytes"] = static_cast<double>(result.text.size());
+}
+
+// The same two keys as BM_WindowKeyInFullMatrixField, at the end of the same
+// covariance text.
+void BM_PlainTextKeyInFullMatrix(benchmark::State &state) {
+    EnsureProgram();
+    const int n = static_cast<int>(state.range(0));
+    fw::RecordingPresenter presenter;
+    fw::ScopedPresenter installed(presenter);
+    fw::Ref<ControlWnd> window = FilledWindow(n, 2);
+    BareEdit edit(*window->covFld()->View()->Widget());
+    EndWindow(*window);
+    const QString text = QString::fromStdString(WithLineFeeds(MakeInputs(n).covariance));
+    edit->setPlainText(text);
+    edit->setFocus();
+    QTest::keyClick(&*edit, Qt::Key_End, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(&*edit, Qt::Key_1);
+        QTest::keyClick(&*edit, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+    }
+    if (edit->toPlainText() != text) state.SkipWithError("the keys did not leave the text as it was");
+    state.SetLabel("two keys per iteration");
+}
+
+void BM_PlainTextSetResultCorrToCov(benchmark::State &state) { SetResult(state, 1); }
+void BM_PlainTextSetResultCovToCorr(benchmark::State &state) { SetResult(state, 2); }
+
+BENCHMARK(BM_PlainTextSetResultCorrToCov)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_PlainTextSetResultCovToCorr)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_PlainTextKeyInFullMatrix)->Arg(100)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+} // namespace
