@@ -10,11 +10,11 @@
 #include "ui/menu_bar1.h"
 
 #include <QFont>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QWidget>
 
 namespace {
@@ -36,7 +36,7 @@ protected:
         QTest::mouseClick(Widget(*control_->InfoBtn()), Qt::LeftButton);
         return fw::Ref<helpWnd>(dynamic_cast<helpWnd *>(OpenWindow(kHelpClass).get()));
     }
-    static QTextEdit *Editor(helpWnd &help) { return qobject_cast<QTextEdit *>(Widget(*help.EditField1())); }
+    static QPlainTextEdit *Editor(helpWnd &help) { return qobject_cast<QPlainTextEdit *>(Widget(*help.EditField1())); }
     fw::Ref<ControlWnd> control_;
 };
 
@@ -46,10 +46,11 @@ TEST_F(HelpWindowTest, ClassRecordAndEvents) {
     EXPECT_EQ(record.base, &fw::Window::ClassRecordOf());
     const std::vector<std::string> own(record.classTable.begin() + 37, record.classTable.end());
     EXPECT_EQ(own, (std::vector<std::string>{
-                       "Layout", "CreateControls", "_CreateControls0", "EditField1", "EditField1_Open", "InfoMenu",
-                       "InfoItem", "ControlItem", "EditMenu", "EditSelectAll", "UntitledMenu0", "EditClear",
-                       "EditPaste", "EditCopy", "EditCut", "UntitledMenu1", "EditUndo", "FileMenu", "AboutItem",
-                       "FileQuit", "AddMenuHandlers", "_ControlItem_Action"}));
+                       "Layout",          "CreateControls",     "_CreateControls0", "EditField1", "EditField1_Open",
+                       "InfoMenu",        "InfoItem",           "ControlItem",      "EditMenu",   "EditSelectAll",
+                       "UntitledMenu0",   "EditClear",          "EditPaste",        "EditCopy",   "EditCut",
+                       "UntitledMenu1",   "EditUndo",           "FileMenu",         "AboutItem",  "FileQuit",
+                       "AddMenuHandlers", "_ControlItem_Action"}));
 
     fw::Ref<helpWnd> help = implicit::helpWnd();
     std::vector<std::string> handled;
@@ -92,7 +93,8 @@ TEST_F(HelpWindowTest, TitleLineAndItsLineEndAreBoldAndTheRestIsNot) {
     fw::Ref<helpWnd> help = OpenByInfoButton();
     fw::StyledText *styled = help->EditField1()->GetStyledText();
     const int64_t title = static_cast<int64_t>(std::string_view("Tandrel").size());
-    for (int64_t i = 0; i <= title; ++i) EXPECT_TRUE(styled->IsBold(i)) << i;
+    for (int64_t i = 0; i <= title; ++i)
+        EXPECT_TRUE(styled->IsBold(i)) << i;
     EXPECT_FALSE(styled->IsBold(title + 1)) << "line 2 is empty: its CR";
     EXPECT_FALSE(styled->IsBold(title + 2)) << "line 3";
 
@@ -116,8 +118,10 @@ class HelpTitleTest : public HelpWindowTest, public testing::WithParamInterface<
 // bytes) and its CR; a text with no CR is bold to its end.
 INSTANTIATE_TEST_SUITE_P(Titles, HelpTitleTest,
                          testing::Values(TitleCase{"Ab\rcd", 3}, TitleCase{"A longer name\r\rx", 14},
-                                         TitleCase{"\xC3\x9C" "ber\rx", 5}, TitleCase{"\rx", 1},
-                                         TitleCase{"No line end", 11}));
+                                         TitleCase{"\xC3\x9C"
+                                                   "ber\rx",
+                                                   5},
+                                         TitleCase{"\rx", 1}, TitleCase{"No line end", 11}));
 
 TEST_P(HelpTitleTest, BoldRangeCoversTheFirstLineAndItsCarriageReturn) {
     fw::Ref<helpWnd> help = implicit::helpWnd();
@@ -133,7 +137,7 @@ TEST_P(HelpTitleTest, BoldRangeCoversTheFirstLineAndItsCarriageReturn) {
 
 TEST_F(HelpWindowTest, TypedTextLastsAsLongAsTheWindow) {
     fw::Ref<helpWnd> help = OpenByInfoButton();
-    QTextEdit *editor = Editor(*help);
+    QPlainTextEdit *editor = Editor(*help);
     editor->setFocus();
     editor->moveCursor(QTextCursor::Start);
     QTest::keyClicks(editor, "my note ");

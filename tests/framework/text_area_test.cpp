@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ protected:
         TestWnd::log.clear();
         return fw::CheckCast<fw::TextArea>(window->_ControlByName("Area").get());
     }
-    QTextEdit *Edit(fw::TextArea *area) { return static_cast<QTextEdit *>(WidgetOf(*area)); }
+    QPlainTextEdit *Edit(fw::TextArea *area) { return static_cast<QPlainTextEdit *>(WidgetOf(*area)); }
     int TextChanges() const {
         return static_cast<int>(std::count(TestWnd::log.begin(), TestWnd::log.end(), "TextChange Area"));
     }
