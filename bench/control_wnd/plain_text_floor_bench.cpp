@@ -15,12 +15,14 @@
 
 namespace {
 
-// A shown QPlainTextEdit shaped like `like`, the widget of a window's field.
+// A shown QPlainTextEdit with the size, font and line wrapping of `like`, the
+// widget of a window's field: it shows the text as the field does.
 class BareEdit {
 public:
-    explicit BareEdit(const QWidget &like) {
+    explicit BareEdit(const QPlainTextEdit &like) {
         edit_.setFont(like.font());
         edit_.resize(like.size());
+        edit_.setLineWrapMode(like.lineWrapMode());
         edit_.show();
         QCoreApplication::processEvents();
     }
@@ -36,6 +38,7 @@ struct WindowResult {
     QString text;
     QFont font;
     QSize size;
+    QPlainTextEdit::LineWrapMode wrap;
 };
 
 WindowResult ResultOfTheRealWindow(int n, int64_t which) {
@@ -44,8 +47,9 @@ WindowResult ResultOfTheRealWindow(int n, int64_t which) {
     fw::Ref<ControlWnd> window = FilledWindow(n, which);
     QTest::mouseClick(window->CalcBtn()->View()->Widget(), Qt::LeftButton);
     fw::Ref<fw::TextArea> result = which == 1 ? window->covFld() : window->corrFld();
-    const QWidget *widget = result->View()->Widget();
-    WindowResult out{QString::fromStdString(WithLineFeeds(result->Text().str())), widget->font(), widget->size()};
+    const auto *widget = qobject_cast<QPlainTextEdit *>(result->View()->Widget());
+    WindowResult out{QString::fromStdString(WithLineFeeds(result->Text().str())), widget->font(), widget->size(),
+                     widget->lineWrapMode()};
     EndWindow(*window);
     return out;
 }
@@ -53,9 +57,10 @@ WindowResult ResultOfTheRealWindow(int n, int64_t which) {
 void SetResult(benchmark::State &state, int64_t which) {
     EnsureProgram();
     const WindowResult result = ResultOfTheRealWindow(static_cast<int>(state.range(0)), which);
-    QWidget like;
+    QPlainTextEdit like;
     like.setFont(result.font);
     like.resize(result.size);
+    like.setLineWrapMode(result.wrap);
     BareEdit edit(like);
     for (auto _ : state) {
         state.PauseTiming();
@@ -78,7 +83,7 @@ void BM_PlainTextKeyInFullMatrix(benchmark::State &state) {
     fw::RecordingPresenter presenter;
     fw::ScopedPresenter installed(presenter);
     fw::Ref<ControlWnd> window = FilledWindow(n, 2);
-    BareEdit edit(*window->covFld()->View()->Widget());
+    BareEdit edit(*qobject_cast<QPlainTextEdit *>(window->covFld()->View()->Widget()));
     EndWindow(*window);
     const QString text = QString::fromStdString(WithLineFeeds(MakeInputs(n).covariance));
     edit->setPlainText(text);

@@ -79,7 +79,12 @@ public:
                 ApplyRuns();
             }
         }
-        if (all || aspect == Aspect::Font) edit_->setFont(MakeFont(model_));
+        if (all || aspect == Aspect::Font) {
+            // The matrix fields set their font at every key: the same font
+            // must not lay the whole text out anew.
+            const QFont font = MakeFont(model_);
+            if (all || !(font == edit_->font())) edit_->setFont(font);
+        }
         if (all || aspect == Aspect::Colour) {
             QPalette palette = edit_->palette();
             palette.setColor(QPalette::Base, ToQt(model_.BackgroundColor()));
