@@ -102,5 +102,6 @@ void ControlWnd::CreateControls() { _CreateControls0(); }
 namespace implicit {
 
 fw::Ref<::ControlWnd> ControlWnd() { return fw::ImplicitWindow<::ControlWnd>(); }
+void ShowControlWnd() { ControlWnd()->Show(); }
 
 } // namespace implicit

@@ -10,8 +10,6 @@
 #include "framework/delegate.h"
 #include "framework/presenter.h"
 #include "framework/text_functions.h"
-#include "ui/about_wnd.h"
-#include "ui/help_wnd.h"
 #include "ui/implicit_windows.h"
 
 namespace {
@@ -46,7 +44,7 @@ void ControlWnd::ClearCorrBtn_Action(fw::PushButton *) { ClearFields(corrFld().g
 void ControlWnd::ClearCovBtn_Action(fw::PushButton *) { ClearFields(covFld().get()); }
 void ControlWnd::ClearSDBtn_Action(fw::PushButton *) { ClearFields(nullptr); }
 
-void ControlWnd::InfoBtn_Action(fw::PushButton *) { implicit::helpWnd()->Show(); }
+void ControlWnd::InfoBtn_Action(fw::PushButton *) { implicit::ShowhelpWnd(); }
 
 // --- fonts ----------------------------------------------------------------------
 
@@ -103,11 +101,11 @@ bool ControlWnd::_FileQuit_Action() {
 }
 
 bool ControlWnd::_InfoItem_Action() {
-    implicit::helpWnd()->Show();
+    implicit::ShowhelpWnd();
     return true;
 }
 
 bool ControlWnd::_AboutItem_Action() {
-    implicit::AboutWnd()->Show();
+    implicit::ShowAboutWnd();
     return true;
 }

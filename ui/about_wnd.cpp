@@ -1,6 +1,5 @@
 #include "ui/about_wnd.h"
 
-#include "convert/control_wnd.h"
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/properties.h"
@@ -43,7 +42,7 @@ void BuildAboutWndTimer1(fw::ClassRecord &r) {
 }
 
 void HandOver() {
-    AboutWndHandOver([] { implicit::ControlWnd()->Show(); });
+    AboutWndHandOver(implicit::ShowControlWnd);
 }
 
 } // namespace
@@ -97,5 +96,6 @@ bool AboutWnd::Event_KeyDown(const fw::String &) {
 namespace implicit {
 
 fw::Ref<::AboutWnd> AboutWnd() { return fw::ImplicitWindow<::AboutWnd>(); }
+void ShowAboutWnd() { AboutWnd()->Show(); }
 
 } // namespace implicit

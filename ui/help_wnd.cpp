@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "convert/control_wnd.h"
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/properties.h"
@@ -85,12 +84,13 @@ void helpWnd::EditField1_Open(fw::TextArea *) {
 
 
 bool helpWnd::_ControlItem_Action() {
-    implicit::ControlWnd()->Show();
+    implicit::ShowControlWnd();
     return true;
 }
 
 namespace implicit {
 
 fw::Ref<::helpWnd> helpWnd() { return fw::ImplicitWindow<::helpWnd>(); }
+void ShowhelpWnd() { helpWnd()->Show(); }
 
 } // namespace implicit
