@@ -1,10 +1,12 @@
-// The conversion window's handlers: the direction, the Clear and Info
-// buttons, the fonts of the fields, the dimension field's key filter, the
+// The conversion window's handlers: Calculate, the direction, the Clear and
+// Info buttons, the fonts of the fields, the dimension field's key filter, the
 // menu items and closing the window.
 #include "convert/control_wnd.h"
 
 #include <cstdint>
 
+#include "convert/calculate.h"
+#include "convert/control_wnd_fields.h"
 #include "convert/module1.h"
 #include "framework/app_runtime.h"
 #include "framework/delegate.h"
@@ -22,6 +24,13 @@ void UseMatrixFont(fw::TextArea *field) {
 }
 
 } // namespace
+
+// --- Calculate ------------------------------------------------------------------
+
+void ControlWnd::CalcBtn_Action(fw::PushButton *) {
+    ControlWndFields fields(*this);
+    RunCalculateRequest(fields);
+}
 
 // --- direction ------------------------------------------------------------------
 
