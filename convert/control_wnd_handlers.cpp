@@ -7,6 +7,7 @@
 
 #include "convert/calculate.h"
 #include "convert/control_wnd_fields.h"
+#include "convert/control_wnd_operations.h"
 #include "convert/module1.h"
 #include "framework/app_runtime.h"
 #include "framework/delegate.h"
@@ -96,10 +97,10 @@ bool ControlWnd::dimFld_KeyDown(fw::TextField *, fw::String key) {
 
 void ControlWnd::AddMenuHandlers(fw::Window *window) {
     ControlWnd *self = fw::CheckCast<ControlWnd>(window);
-    self->_AddMenuHandler("FileQuit", fw::RuntimeCreateDelegate(*self, &ControlWnd::_FileQuit_Action, "(  ) as Boolean"));
-    self->_AddMenuHandler("InfoItem", fw::RuntimeCreateDelegate(*self, &ControlWnd::_InfoItem_Action, "(  ) as Boolean"));
-    self->_AddMenuHandler("AboutItem",
-                          fw::RuntimeCreateDelegate(*self, &ControlWnd::_AboutItem_Action, "(  ) as Boolean"));
+    using control_wnd_operations::kAfterMenuItems;
+    self->_AddMenuHandler("FileQuit", WINDOW_DELEGATE(*self, ControlWnd, _FileQuit_Action, kAfterMenuItems));
+    self->_AddMenuHandler("InfoItem", WINDOW_DELEGATE(*self, ControlWnd, _InfoItem_Action, kAfterMenuItems));
+    self->_AddMenuHandler("AboutItem", WINDOW_DELEGATE(*self, ControlWnd, _AboutItem_Action, kAfterMenuItems));
 }
 
 void ControlWnd::Event_Close() { fw::Quit(0); }
