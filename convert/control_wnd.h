@@ -60,9 +60,9 @@ public:
     fw::Ref<fw::Label> Label1();
 
     // The control handlers.
-    void CalcBtn_Action(fw::PushButton *button);    // runs the Calculate request
-    void ClearSDBtn_Action(fw::PushButton *button); // "Clear sd"
-    void InfoBtn_Action(fw::PushButton *button);    // shows the help window
+    void CalcBtn_Action(fw::PushButton *button);     // runs the Calculate request
+    void ClearSDBtn_Action(fw::PushButton *button);  // "Clear sd"
+    void InfoBtn_Action(fw::PushButton *button);     // shows the help window
     // The matrix fields show their text in "Monaco" 10 from the moment they
     // open, again at every key (never swallowed) and after every change.
     void corrFld_Open(fw::TextArea *field);

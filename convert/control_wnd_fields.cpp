@@ -1,6 +1,5 @@
 #include "convert/control_wnd_fields.h"
 
-#include "convert/calculate.h"
 #include "convert/control_wnd.h"
 
 namespace {
@@ -34,8 +33,6 @@ fw::String ControlWndFields::Text(ConversionField field) { return Control(field)
 void ControlWndFields::SetText(ConversionField field, const fw::String &text) { Control(field).SetText(text); }
 
 void ControlWndFields::SetFocus(ConversionField field) { Control(field).SetFocus(); }
-
-void ControlWnd::CalcBtn_Action(fw::PushButton *) { ::CalcBtn_Action(RequestFields()); }
 
 ControlWndFields &ControlWnd::RequestFields() {
     if (!requestFields_) requestFields_ = std::make_unique<ControlWndFields>(*this);
