@@ -163,6 +163,32 @@ TEST_F(TextAreaTest, TheLengthLimitCutsWhatIsPasted) {
     EXPECT_EQ(area->Text(), "abcd");
 }
 
+// A horizontal scroll bar keeps long lines whole; without one they wrap.
+TEST_F(TextAreaTest, ScrollBarsAndLineWrappingFollowTheSettings) {
+    struct Case {
+        bool horizontal, vertical;
+        QPlainTextEdit::LineWrapMode wrap;
+        Qt::ScrollBarPolicy horizontalPolicy, verticalPolicy;
+    };
+    for (const Case &c :
+         {Case{true, true, QPlainTextEdit::NoWrap, Qt::ScrollBarAsNeeded, Qt::ScrollBarAsNeeded},
+          Case{false, true, QPlainTextEdit::WidgetWidth, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded},
+          Case{false, false, QPlainTextEdit::WidgetWidth, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff}}) {
+        fw::TextArea *area = Build(true, PropertyListBuilder()
+                                             .Bool("HasHorizontalScrollbar", c.horizontal)
+                                             .Bool("HasVerticalScrollbar", c.vertical)
+                                             .Bytes());
+        area->SetText(std::string(400, 'x') + "\r1");
+        ProcessEvents();
+        SCOPED_TRACE(c.horizontal ? "horizontal" : c.vertical ? "vertical only" : "none");
+        EXPECT_EQ(Edit(area)->lineWrapMode(), c.wrap);
+        EXPECT_EQ(Edit(area)->horizontalScrollBarPolicy(), c.horizontalPolicy);
+        EXPECT_EQ(Edit(area)->verticalScrollBarPolicy(), c.verticalPolicy);
+        EXPECT_EQ(Edit(area)->document()->firstBlock().layout()->lineCount() > 1, !c.horizontal);
+        window->Close();
+    }
+}
+
 // What the user does to an area, and the model text and TextChange events it
 // must leave. Typed edits of plain text are followed edit by edit; text with
 // other characters is read back whole; both must end where the widget is.
