@@ -203,9 +203,11 @@ private:
         if (std::optional<String> edited = edits_.Take()) {
             if (!(*edited == model_.Text())) RuntimeCallHandler([&] { hold->UserEditedText(*std::move(edited)); });
         } else {
-            const String text = FromQt(edit_->document()->toRawText());
-            RuntimeCallHandler([&] { hold->UserChangedText(text); });
-            edits_.Restart(model_.Text());
+            // Read back whole, and followed again from here. Nothing of the
+            // view's after the handler: it may close the window.
+            String text = NormaliseLineEnds(FromQt(edit_->document()->toRawText()).view());
+            edits_.Restart(text);
+            if (!(text == model_.Text())) RuntimeCallHandler([&] { hold->UserEditedText(std::move(text)); });
         }
     }
 
