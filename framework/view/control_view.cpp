@@ -130,6 +130,8 @@ bool ControlView::OnKey(QKeyEvent &event) {
     auto *rect = dynamic_cast<RectControl *>(&model_);
     if (!rect || IsModifierKey(event)) return false;
     const String key = KeyText(event);
+    // The handler may close the window, and with it this view.
+    Ref<fw::Window> window(&window_.Model());
     bool swallow = false;
     bool finished = false;
     RuntimeCallHandler([&] {
@@ -142,7 +144,7 @@ bool ControlView::OnKey(QKeyEvent &event) {
     // from a text area in which Tab types a tab.
     const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
     if (tab && (event.modifiers() & Qt::ControlModifier)) {
-        Ref<fw::Window> window(&window_.Model());
+        if (window->IsClosed()) return true;
         const bool back = event.key() == Qt::Key_Backtab || (event.modifiers() & Qt::ShiftModifier);
         back ? window->FocusPrevious() : window->FocusNext();
         return true;

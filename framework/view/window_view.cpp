@@ -177,6 +177,7 @@ void WindowView::ApplyColours() {
 }
 
 void WindowView::RebuildMenuBar() {
+    if (!frame_) return;
     QMenuBar *old = menuBar_;
     for (QAction *action : std::as_const(shortcutActions_)) {
         frame_->removeAction(action);
