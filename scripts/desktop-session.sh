@@ -82,6 +82,21 @@ type_text() {
   xdotool type --delay 20 -- "$1"
 }
 
+# Waits up to $1 seconds for the program to end, after what $2 says, and
+# fails unless its exit status is 0.
+ends_with_zero() {
+  local until=$((SECONDS + $1)) status=0
+  while kill -0 "$pid" 2>/dev/null; do
+    [ "$SECONDS" -lt "$until" ] || fail "the program is still running $1 s after $2"
+    sleep 0.1
+  done
+  trap - ERR
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  trap 'fail "command failed (line $LINENO)"' ERR
+}
+
 step="the about window appears"
 started_at=$(now_ms)
 "$exe" >"$log" 2>&1 &
@@ -197,35 +212,16 @@ wait_for 5 focus_is "$control" || fail "the conversion window did not come back 
 
 step="File > Quit ends the program with status 0"
 xdotool key ctrl+q
-until=$((SECONDS + 10))
-while kill -0 "$pid" 2>/dev/null; do
-  [ "$SECONDS" -lt "$until" ] || fail "the program is still running 10 s after Ctrl+Q"
-  sleep 0.1
-done
-trap - ERR
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+ends_with_zero 10 "Ctrl+Q"
 
 # --- the application's menu keys while the about window is in front ---------
 step="Ctrl+Q with the about window in front ends the program with status 0"
 "$exe" >>"$log" 2>&1 &
 pid=$!
-trap 'fail "command failed (line $LINENO)"' ERR
 about="$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -1)" || fail "no window within 20 s"
 xdotool windowfocus --sync "$about"
-xdotool key ctrl+q
-until=$((SECONDS + 3))
-while kill -0 "$pid" 2>/dev/null; do
-  [ "$SECONDS" -lt "$until" ] || fail "the program is still running 3 s after Ctrl+Q in the about window"
-  sleep 0.1
-done
-trap - ERR
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+xdotool key ctrl+q   # before the four seconds of the about window are over
+ends_with_zero 3 "Ctrl+Q in the about window"
 
 rm -rf "$work"
 echo "desktop session passed: hand-over $waited ms after the start, conversion, focus after an alert, Home in the dimension, Info, Window > Control, About, Quit, Ctrl+Q in the about window"
