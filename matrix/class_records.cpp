@@ -95,8 +95,9 @@ const fw::ClassRecord *FindLibraryErrorClass(std::string_view name) {
 }
 
 void BuildValueClassRecord(fw::ClassRecord &record, std::function<fw::Object *()> allocate, int initEntry,
-                           int memberCount) {
+                           int lastMemberEntry) {
     const int exitEntry = initEntry + 1;
+    const int memberCount = lastMemberEntry - exitEntry;
     record.base = nullptr;
     record.allocate = std::move(allocate);
     record.creationHook = [initEntry](fw::Object &object) { CreationHook(object, initEntry); };

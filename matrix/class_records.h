@@ -22,10 +22,10 @@ const fw::ClassRecord *FindLibraryClass(std::string_view name);
 const fw::ClassRecord *FindLibraryErrorClass(std::string_view name);
 
 // Fills the record of a value class whose entries run from its __init hook at
-// `initEntry`, its __exit hook next, then `memberCount` members in
-// class-table order.
+// `initEntry`, its __exit hook next, then its members in class-table order up
+// to and including `lastMemberEntry`.
 void BuildValueClassRecord(fw::ClassRecord &record, std::function<fw::Object *()> allocate, int initEntry,
-                           int memberCount);
+                           int lastMemberEntry);
 
 // Fills the record of an error class: creation hook only, empty class table.
 void BuildErrorClassRecord(fw::ClassRecord &record, std::function<fw::Object *()> allocate);

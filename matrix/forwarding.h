@@ -17,8 +17,9 @@
 #include "matrix/library_object.h"
 
 // Calling the library's entries. A member of a library class is one line:
-//     double Matrix::Element(int64_t r, int64_t c) { return matrixlib::Forward<double>(34, this, r, c); }
-// The receiver comes first, then the arguments in declaration order.
+//     double Matrix::Element(int64_t r, int64_t c) { return Forward<CM_ENTRY_Matrix_Element, double>(this, r, c); }
+// The receiver comes first, then the arguments in declaration order; the
+// member's types must cross as the entry's C signature in the list says.
 
 namespace matrixlib {
 
@@ -152,9 +153,12 @@ template <class R> R RaisePending(Outcome<R> outcome) {
 // A member or global function of the library: makes sure the value classes'
 // records exist, so that the library can make objects of them, then calls
 // the entry and passes on what the library raised.
-template <class R, class... Args> R Forward(int entry, const Args &...args) {
+template <int Entry, class R, class... Args> R Forward(const Args &...args) {
+    static_assert(std::is_same_v<typename detail::Result<R>::C (*)(typename detail::Arg<Args>::C...),
+                                 typename cm::Entry<Entry>::Function>,
+                  "the forwarder's result and arguments do not cross as its entry's signature");
     LookUpValueClasses();
-    return RaisePending(CallEntry<R>(entry, args...));
+    return RaisePending(CallEntry<R>(Entry, args...));
 }
 
 } // namespace matrixlib

@@ -60,7 +60,7 @@ typedef struct cm_host_api {
 } cm_host_api;
 
 typedef struct cm_entry {
-    const char *declaration; /* exact declaration text, e.g. "Matrix.Str() As String" */
+    const char *declaration; /* exact declaration text, as complexmatrix_entries.h lists it */
     void *function;          /* the implementing function, cast to void* */
 } cm_entry;
 
@@ -69,8 +69,8 @@ typedef struct cm_entry {
  * success; returns non-zero and writes a NUL-terminated reason into `error`
  * (at most error_size bytes) when it cannot serve this host.
  */
-typedef int (*cm_plugin_entry_fn)(const cm_host_api *host, const cm_entry **entries,
-                                  size_t *count, char *error, size_t error_size);
+typedef int (*cm_plugin_entry_fn)(const cm_host_api *host, const cm_entry **entries, size_t *count, char *error,
+                                  size_t error_size);
 
 #define CM_PLUGIN_ENTRY_NAME "cm_plugin_entry"
 

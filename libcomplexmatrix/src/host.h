@@ -12,6 +12,7 @@
 
 #include <Eigen/Core>
 
+#include "complexmatrix_entries.h"
 #include "complexmatrix_plugin.h"
 
 // What the entries share: the host's services, the four value classes and
@@ -149,14 +150,22 @@ template <class K> int64_t columns_of(cm_object *m) {
     return guarded([&] { return static_cast<int64_t>(value_of<K>(m).cols()); });
 }
 
-// An entry's function as the entry table holds it.
-template <class Function> void *entry_function(Function *function) { return reinterpret_cast<void *>(function); }
+// One entry the library offers: its index in the entry list and its
+// function, which must have the type the list gives the entry.
+struct Registration {
+    int index;
+    void *function;
+};
 
-// Each class's entries in table order.
-void add_complex_entries(std::vector<cm_entry> &entries);
-void add_matrix_entries(std::vector<cm_entry> &entries);
-void add_global_entries(std::vector<cm_entry> &entries);
-void add_complex_matrix_entries(std::vector<cm_entry> &entries);
-void add_polynomial_entries(std::vector<cm_entry> &entries);
+template <int Index> Registration offer(typename cm::Entry<Index>::Function function) {
+    return {Index, reinterpret_cast<void *>(function)};
+}
+
+// Each class's entries.
+void add_complex_entries(std::vector<Registration> &entries);
+void add_matrix_entries(std::vector<Registration> &entries);
+void add_global_entries(std::vector<Registration> &entries);
+void add_complex_matrix_entries(std::vector<Registration> &entries);
+void add_polynomial_entries(std::vector<Registration> &entries);
 
 } // namespace cmlib

@@ -18,17 +18,25 @@ namespace {
 
 cm_host_api g_host{};
 
-// The table in the order the program declares it: NumRows, NumColumns,
-// Complex, Matrix, ComplexMatrix, Polynomial, each class's hooks first.
+// Every entry the library registers, in the order of the entry list, under
+// the list's declaration text.
 const std::vector<cm_entry> &entry_table() {
     static const std::vector<cm_entry> table = [] {
+        std::vector<Registration> registered;
+        registered.reserve(CM_ENTRY_COUNT);
+        add_global_entries(registered);
+        add_complex_entries(registered);
+        add_matrix_entries(registered);
+        add_complex_matrix_entries(registered);
+        add_polynomial_entries(registered);
+        std::vector<void *> functions(CM_ENTRY_COUNT, nullptr);
+        for (const Registration &r : registered)
+            functions[static_cast<std::size_t>(r.index)] = r.function;
         std::vector<cm_entry> all;
-        all.reserve(111);
-        add_global_entries(all);
-        add_complex_entries(all);
-        add_matrix_entries(all);
-        add_complex_matrix_entries(all);
-        add_polynomial_entries(all);
+        all.reserve(CM_ENTRY_COUNT);
+        for (int index = 0; index < CM_ENTRY_COUNT; ++index)
+            if (void *function = functions[static_cast<std::size_t>(index)])
+                all.push_back({cm::kDeclarations[index], function});
         return all;
     }();
     return table;
