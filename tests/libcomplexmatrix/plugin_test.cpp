@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -117,9 +118,16 @@ TEST_F(Library, RefusesAHostItCannotServe) {
     cm_host_api small = host().api();
     small.size = sizeof(cm_host_api) - sizeof(void *);
     EXPECT_TRUE(refused(&small));
+    cm_host_api first = host().api(); // version 1 had no class identities
+    first.version = 1;
+    first.size = offsetof(cm_host_api, class_identity);
+    EXPECT_TRUE(refused(&first));
     cm_host_api missing = host().api();
     missing.raise = nullptr;
     EXPECT_TRUE(refused(&missing));
+    cm_host_api no_identities = host().api();
+    no_identities.data_of_class = nullptr;
+    EXPECT_TRUE(refused(&no_identities));
     EXPECT_TRUE(refused(nullptr));
     EXPECT_NE(host().plugin_entry()(&host().api(), nullptr, &count, nullptr, 0), 0);
 
