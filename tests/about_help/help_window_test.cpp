@@ -200,6 +200,17 @@ TEST_F(HelpWindowTest, WindowControlBringsTheConversionWindowForwardAndKeepsHelp
     EXPECT_TRUE(help->_ControlItem_Action());
 }
 
+TEST_F(HelpWindowTest, WindowControlRestoresAMinimizedConversionWindow) {
+    fw::Ref<helpWnd> help = OpenByInfoButton();
+    control_->Minimize();
+    ASSERT_TRUE(Frame(*control_)->isMinimized());
+    Choose(*help, "ControlItem");
+    EXPECT_FALSE(Frame(*control_)->isMinimized());
+    EXPECT_TRUE(control_->IsShown());
+    EXPECT_EQ(fw::FrontWindow().get(), control_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Frame(*control_)));
+}
+
 TEST_F(HelpWindowTest, ClosingItLeavesTheProgramRunning) {
     fw::Ref<helpWnd> help = OpenByInfoButton();
     Frame(*help)->close();
