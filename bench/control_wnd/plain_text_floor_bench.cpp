@@ -106,26 +106,13 @@ void BM_PlainTextKeyInFullMatrix(benchmark::State &state) {
 void BM_PlainTextSetResultCorrToCov(benchmark::State &state) { SetResult(state, 1); }
 void BM_PlainTextSetResultCovToCorr(benchmark::State &state) { SetResult(state, 2); }
 
-BENCHMARK(BM_PlainTextSetResultCorrToCov)
-    ->ArgNames({"n", "field_wrap"})
-    ->Args({100, 1})
-    ->Args({100, 0})
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_PlainTextSetResultCovToCorr)
-    ->ArgNames({"n", "field_wrap"})
-    ->Args({100, 1})
-    ->Args({100, 0})
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_PlainTextKeyInFullMatrix)
-    ->ArgNames({"n", "field_wrap"})
-    ->Args({100, 1})
-    ->Args({100, 0})
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
+// n = 100, with the field's line wrapping (the floor) and with Qt's default.
+void FloorRuns(benchmark::internal::Benchmark *runs) {
+    runs->ArgNames({"n", "field_wrap"})->Args({100, 1})->Args({100, 0})->Repetitions(5)->ReportAggregatesOnly();
+}
+
+BENCHMARK(BM_PlainTextSetResultCorrToCov)->Apply(FloorRuns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainTextSetResultCovToCorr)->Apply(FloorRuns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainTextKeyInFullMatrix)->Apply(FloorRuns)->Unit(benchmark::kMicrosecond);
 
 } // namespace
