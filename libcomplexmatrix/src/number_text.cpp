@@ -98,6 +98,10 @@ std::size_t scan_real(std::string_view text, double &value) {
         ++i;
     }
     if (grouped && group != 3) return 0;
+    // A grouped number starts with a digit group that is not zero and has no
+    // leading zero: "0,350" and "01,000" are decimal commas from a spreadsheet
+    // (0.35 and 1.0), never thousands.
+    if (grouped && text[digits_begin] == '0') return 0;
     if (i < n && text[i] == '.') {
         ++i;
         while (i < n && is_digit(text[i])) {
