@@ -7,6 +7,10 @@
 // and rounded up by hand. Otherwise std::to_chars, which rounds the exact
 // value to the nearest, gives the digits directly. 1.005 is stored just
 // below 1.005 and so rounds to 1.00.
+//
+// A pattern is read once into a compiled form and kept in a small cache, and
+// the digits are put together on the stack: formatting a value allocates
+// nothing unless its text is longer than a string holds inline.
 
 #include "framework/text_functions.h"
 
@@ -16,8 +20,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fw {
 
@@ -32,9 +38,7 @@ struct PatternItem {
     std::size_t next;
 };
 
-// The item at byte `at` of the pattern: '\' makes the next character a
-// literal. The pattern is read item by item where it is needed, so that no
-// call of Format allocates for it.
+// The item at byte `at` of the pattern: '\' makes the next character a literal.
 PatternItem ItemAt(std::string_view pattern, std::size_t at) {
     const char c = pattern[at];
     switch (c) {
@@ -55,8 +59,6 @@ PatternItem ItemAt(std::string_view pattern, std::size_t at) {
 // The number field: the first run of digit places, grouping commas and one
 // point. Placeholder characters after that run stand as they are.
 struct NumberField {
-    std::size_t begin = 0; // byte of the field's first item (the pattern's end when there is none)
-    std::size_t end = 0;   // byte after its last item
     std::size_t minIntegerDigits = 1;
     std::size_t decimals = 0;
     std::size_t minDecimals = 0;
@@ -64,18 +66,34 @@ struct NumberField {
     bool hasSign = false; // a '-' or '+' anywhere in the pattern
 };
 
+// What stands before and after the number: literal characters and sign places.
+struct Affix {
+    Token token; // Literal, Minus or Plus
+    char ch;
+};
+
+struct CompiledPattern {
+    std::string text;
+    NumberField field;
+    std::vector<Affix> before, after;
+};
+
 bool StartsField(Token t) { return t == Token::Digit || t == Token::Zero || t == Token::Point; }
 bool IsSign(Token t) { return t == Token::Minus || t == Token::Plus; }
 
-NumberField FindField(std::string_view pattern) {
-    NumberField field;
+// Placeholder characters outside the number field are literals, signs excepted.
+Affix AffixOf(const PatternItem &item) { return {IsSign(item.token) ? item.token : Token::Literal, item.ch}; }
+
+std::unique_ptr<CompiledPattern> Compile(std::string_view pattern) {
+    auto compiled = std::make_unique<CompiledPattern>();
+    compiled->text = pattern;
+    NumberField &field = compiled->field;
     std::size_t i = 0;
     PatternItem item{};
     while (i < pattern.size() && !StartsField((item = ItemAt(pattern, i)).token)) {
-        field.hasSign = field.hasSign || IsSign(item.token);
+        compiled->before.push_back(AffixOf(item));
         i = item.next;
     }
-    field.begin = i;
     bool inFraction = false;
     std::size_t integerPlaces = 0;
     std::size_t firstZeroFromLeft = SIZE_MAX; // index among integer places of the first '0'
@@ -98,45 +116,81 @@ NumberField FindField(std::string_view pattern) {
             break;
         }
     }
-    field.end = i;
     for (; i < pattern.size(); i = item.next) {
         item = ItemAt(pattern, i);
-        field.hasSign = field.hasSign || IsSign(item.token);
+        compiled->after.push_back(AffixOf(item));
     }
+    for (const auto *affixes : {&compiled->before, &compiled->after})
+        for (const Affix &affix : *affixes)
+            field.hasSign = field.hasSign || IsSign(affix.token);
     if (firstZeroFromLeft != SIZE_MAX)
         field.minIntegerDigits = std::max<std::size_t>(1, integerPlaces - firstZeroFromLeft);
-    return field;
+    return compiled;
+}
+
+// The compiled form of a pattern. A program uses a handful of patterns, so a
+// few are kept, the one asked for last first in line.
+const CompiledPattern &CompiledFor(std::string_view pattern) {
+    constexpr std::size_t kKept = 8;
+    thread_local std::array<std::unique_ptr<CompiledPattern>, kKept> kept;
+    thread_local std::size_t last = 0, nextFree = 0;
+    if (kept[last] && kept[last]->text == pattern) return *kept[last];
+    for (std::size_t k = 0; k < kKept; ++k) {
+        if (kept[k] && kept[k]->text == pattern) {
+            last = k;
+            return *kept[k];
+        }
+    }
+    last = nextFree;
+    nextFree = (nextFree + 1) % kKept;
+    kept[last] = Compile(pattern);
+    return *kept[last];
 }
 
 // How many binary fraction digits the magnitude has: none for a whole
-// number, up to 1074 for the smallest subnormal.
+// number, up to 1074 for the smallest subnormal. Read from the bits: a
+// normal double is (2^52 + m) * 2^(e - 1075), a subnormal m * 2^-1074.
 int BinaryFractionDigits(double magnitude) {
-    if (magnitude == 0.0) return 0;
-    int exponent = 0;
-    const double mantissa = std::frexp(magnitude, &exponent);
-    const auto significand = static_cast<uint64_t>(std::ldexp(mantissa, 53));
-    return std::max(0, 53 - exponent - std::countr_zero(significand));
+    const auto bits = std::bit_cast<uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    const uint64_t significand = biased == 0 ? mantissa : mantissa | uint64_t{1} << 52;
+    if (significand == 0) return 0;
+    const int scale = biased == 0 ? 1074 : 1075 - biased;
+    return std::max(0, scale - std::countr_zero(significand));
 }
 
 // Adds one to a run of decimal digits; true when it carries out of the run.
-bool Increment(std::string &digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
+bool Increment(char *begin, char *end) {
+    while (end != begin) {
+        --end;
+        if (*end != '9') {
+            ++*end;
             return false;
         }
-        *it = '0';
+        *end = '0';
     }
     return true;
 }
 
+// The rounded digits, as views into the caller's digit buffer plus runs of
+// zeros that the pattern requires around them.
 struct RoundedNumber {
-    std::string integer;  // no leading zeros beyond the field's required digits
-    std::string fraction; // trailing optional zeros already dropped
-    bool zero = true;     // every shown digit is 0
+    std::size_t leadingZeros = 0; // required integer zeros before `integer`
+    std::string_view integer;     // the integer digits without leading zeros
+    std::string_view fraction;    // fraction digits, trailing optional zeros dropped
+    std::size_t trailingZeros = 0; // required fraction zeros after `fraction`
+    bool zero = true;              // every shown digit is 0
+
+    std::size_t IntegerDigits() const { return leadingZeros + integer.size(); }
+    char IntegerDigit(std::size_t k) const { return k < leadingZeros ? '0' : integer[k - leadingZeros]; }
 };
 
-RoundedNumber Round(double magnitude, const NumberField &field) {
+// At most 309 integer digits, the point and 1074 fraction digits, and one
+// byte in front for a carry out of the integer digits.
+using DigitBuffer = std::array<char, 1502>;
+
+RoundedNumber Round(double magnitude, const NumberField &field, DigitBuffer &buffer) {
     const int binaryDigits = BinaryFractionDigits(magnitude);
     const bool half = static_cast<std::size_t>(binaryDigits) == field.decimals + 1;
     // Exact when the field has room for every digit or the value is a half;
@@ -144,39 +198,82 @@ RoundedNumber Round(double magnitude, const NumberField &field) {
     // decimals, whatever the pattern asks for.
     const int written = static_cast<std::size_t>(binaryDigits) > field.decimals + 1 ? static_cast<int>(field.decimals)
                                                                                      : binaryDigits;
-    // At most 309 integer digits, the point and 1074 fraction digits.
-    std::array<char, 1500> buffer;
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, written);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t point = text.find('.');
+    char *const first = buffer.data() + 1;
+    char *const last =
+        std::to_chars(first, buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, written).ptr;
+    char *point = std::find(first, last, '.');
+    char *integerBegin = first;
+    char *const fractionBegin = point == last ? last : point + 1;
+    char *fractionEnd = last;
+    if (half) {
+        --fractionEnd; // the 5
+        if (Increment(fractionBegin, fractionEnd) && Increment(integerBegin, point)) *--integerBegin = '1';
+    }
+    // Never longer than the decimals: to_chars wrote at most one more, the 5.
+    const std::string_view fraction(fractionBegin, static_cast<std::size_t>(fractionEnd - fractionBegin));
 
     RoundedNumber n;
-    n.integer = std::string(text.substr(0, point));
-    if (point != std::string_view::npos) n.fraction = std::string(text.substr(point + 1));
-    if (half) {
-        n.fraction.pop_back(); // the 5
-        if (Increment(n.fraction) && Increment(n.integer)) n.integer.insert(n.integer.begin(), '1');
-    }
-    n.fraction.resize(field.decimals, '0');
+    while (integerBegin != point && *integerBegin == '0')
+        ++integerBegin;
+    n.integer = std::string_view(integerBegin, static_cast<std::size_t>(point - integerBegin));
+    n.zero = n.integer.empty() && fraction.find_first_not_of('0') == std::string_view::npos;
+    if (n.integer.size() < field.minIntegerDigits) n.leadingZeros = field.minIntegerDigits - n.integer.size();
 
-    const std::size_t firstNonZero = n.integer.find_first_not_of('0');
-    n.integer.erase(0, firstNonZero == std::string::npos ? n.integer.size() : firstNonZero);
-    n.zero = n.integer.empty() && n.fraction.find_first_not_of('0') == std::string::npos;
-    if (n.integer.size() < field.minIntegerDigits) n.integer.insert(0, field.minIntegerDigits - n.integer.size(), '0');
-
-    const std::size_t lastNonZero = n.fraction.find_last_not_of('0');
-    const std::size_t keep = lastNonZero == std::string::npos ? 0 : lastNonZero + 1;
-    n.fraction.resize(std::max(keep, field.minDecimals));
+    // The fraction padded with zeros to the decimals, then its trailing zeros
+    // dropped down to the required decimals: the padding holds only zeros.
+    const std::size_t lastNonZero = fraction.find_last_not_of('0');
+    const std::size_t keep = std::max(lastNonZero == std::string_view::npos ? 0 : lastNonZero + 1, field.minDecimals);
+    n.fraction = fraction.substr(0, std::min(keep, fraction.size()));
+    n.trailingZeros = keep - n.fraction.size();
     return n;
 }
 
-void AppendGrouped(std::string &out, const std::string &digits) {
-    const std::size_t lead = digits.size() % 3 == 0 ? 3 : digits.size() % 3;
-    out.append(digits, 0, lead);
-    for (std::size_t i = lead; i < digits.size(); i += 3) {
-        out += ',';
-        out.append(digits, i, 3);
+// A text put together on the stack, moving to the heap only when it outgrows
+// the stack's room (a pattern of hundreds of places).
+class TextBuilder {
+public:
+    void Append(char c) {
+        if (size_ < stack_.size() && heap_.empty())
+            stack_[size_++] = c;
+        else
+            Spill().push_back(c);
+    }
+    void Append(char c, std::size_t count) {
+        for (std::size_t k = 0; k < count; ++k)
+            Append(c);
+    }
+    void Append(std::string_view text) {
+        if (heap_.empty() && stack_.size() - size_ >= text.size()) {
+            std::copy(text.begin(), text.end(), stack_.data() + size_);
+            size_ += text.size();
+        } else {
+            Spill().append(text);
+        }
+    }
+    std::string_view View() const { return heap_.empty() ? std::string_view(stack_.data(), size_) : heap_; }
+
+private:
+    std::string &Spill() {
+        if (heap_.empty()) heap_.assign(stack_.data(), size_);
+        return heap_;
+    }
+
+    std::array<char, 128> stack_;
+    std::size_t size_ = 0;
+    std::string heap_;
+};
+
+void AppendInteger(TextBuilder &out, const RoundedNumber &number, bool grouping) {
+    const std::size_t digits = number.IntegerDigits();
+    if (!grouping) {
+        out.Append('0', number.leadingZeros);
+        out.Append(number.integer);
+        return;
+    }
+    const std::size_t lead = digits % 3 == 0 ? 3 : digits % 3;
+    for (std::size_t k = 0; k < digits; ++k) {
+        if (k >= lead && (k - lead) % 3 == 0) out.Append(',');
+        out.Append(number.IntegerDigit(k));
     }
 }
 
@@ -190,46 +287,36 @@ std::string_view SpecialText(double x) {
 String Format(double x, const String &pattern) {
     if (!std::isfinite(x)) return String(SpecialText(x));
 
-    const std::string_view text = pattern.view();
-    const NumberField field = FindField(text);
-    const RoundedNumber number = Round(std::fabs(x), field);
+    const CompiledPattern &compiled = CompiledFor(pattern.view());
+    const NumberField &field = compiled.field;
+    DigitBuffer digits;
+    const RoundedNumber number = Round(std::fabs(x), field, digits);
     // A value whose text is all zeros shows no minus sign.
     const bool negative = std::signbit(x) && !number.zero;
 
-    std::string out;
-    auto appendItem = [&](const PatternItem &item) {
-        switch (item.token) {
-        case Token::Minus:
-            if (negative) out += '-';
-            break;
-        case Token::Plus:
-            out += negative ? '-' : '+';
-            break;
-        default:
-            out += item.ch;
-            break;
+    TextBuilder out;
+    auto appendAffixes = [&](const std::vector<Affix> &affixes) {
+        for (const Affix &affix : affixes) {
+            switch (affix.token) {
+            case Token::Minus:
+                if (negative) out.Append('-');
+                break;
+            case Token::Plus: out.Append(negative ? '-' : '+'); break;
+            default: out.Append(affix.ch); break;
+            }
         }
     };
-    auto appendItems = [&](std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end;) {
-            const PatternItem item = ItemAt(text, i);
-            appendItem(item);
-            i = item.next;
-        }
-    };
-    appendItems(0, field.begin);
+    appendAffixes(compiled.before);
     // A pattern without a sign place still must not lose the sign.
-    if (negative && !field.hasSign) out += '-';
-    if (field.grouping)
-        AppendGrouped(out, number.integer);
-    else
-        out += number.integer;
-    if (!number.fraction.empty()) {
-        out += '.';
-        out += number.fraction;
+    if (negative && !field.hasSign) out.Append('-');
+    AppendInteger(out, number, field.grouping);
+    if (!number.fraction.empty() || number.trailingZeros != 0) {
+        out.Append('.');
+        out.Append(number.fraction);
+        out.Append('0', number.trailingZeros);
     }
-    appendItems(field.end, text.size());
-    return String(out);
+    appendAffixes(compiled.after);
+    return String(out.View());
 }
 
 String Str(double x) {

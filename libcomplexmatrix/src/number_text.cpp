@@ -118,7 +118,17 @@ std::size_t scan_real(std::string_view text, double &value) {
             ++i;
     }
 
-    // from_chars takes neither a plus sign nor grouping commas.
+    double parsed = 0.0;
+    // from_chars takes neither a plus sign nor grouping commas: a number
+    // without commas (most values) is read where it stands, from its minus
+    // sign or its first digit; a grouped one from a copy without the commas.
+    if (!grouped) {
+        const char *first = negative ? text.data() : text.data() + digits_begin;
+        const auto result = std::from_chars(first, text.data() + i, parsed);
+        if (result.ec != std::errc() || result.ptr != text.data() + i) return 0;
+        value = parsed;
+        return i;
+    }
     std::array<char, 64> small;
     std::string large;
     char *plain = small.data();
@@ -131,7 +141,6 @@ std::size_t scan_real(std::string_view text, double &value) {
     for (std::size_t k = digits_begin; k < i; ++k) {
         if (text[k] != ',') *out++ = text[k];
     }
-    double parsed = 0.0;
     const auto result = std::from_chars(plain, out, parsed);
     if (result.ec != std::errc() || result.ptr != out) return 0;
     value = parsed;
