@@ -1,6 +1,7 @@
 // Numbers as text: Format by a pattern and Str in the default form.
 //
-// Format rounds on the exact binary value of x, half away from zero. A double
+// Format rounds on the exact binary value of x, half away from zero. Values
+// below 2^53 are rounded in 128-bit integers, exactly. For the others: a double
 // with k binary fraction digits has exactly k decimal fraction digits, the
 // last of them a 5, so a half arises only when k is one more than the
 // pattern's decimals (2.5 to none, 0.125 to two); then x is written exactly
@@ -190,27 +191,81 @@ struct RoundedNumber {
 // byte in front for a carry out of the integer digits.
 using DigitBuffer = std::array<char, 1502>;
 
-RoundedNumber Round(double magnitude, const NumberField &field, DigitBuffer &buffer) {
-    const int binaryDigits = BinaryFractionDigits(magnitude);
-    const bool half = static_cast<std::size_t>(binaryDigits) == field.decimals + 1;
-    // Exact when the field has room for every digit or the value is a half;
-    // rounded to the nearest by to_chars otherwise. Never more than 1074
-    // decimals, whatever the pattern asks for.
-    const int written = static_cast<std::size_t>(binaryDigits) > field.decimals + 1 ? static_cast<int>(field.decimals)
-                                                                                     : binaryDigits;
+// The digits of the rounded magnitude in the buffer: the integer digits from
+// `integerBegin` to `point`, the fraction digits (never more than the
+// decimals) from `fractionBegin` to `fractionEnd`.
+struct DigitRun {
+    char *integerBegin, *point, *fractionBegin, *fractionEnd;
+};
+
+// Exact rounding in integers, for a value below 2^53 and up to 19 decimals
+// (every value the conversion writes): the magnitude is s * 2^-k exactly, so
+// magnitude * 10^d rounded half away from zero is (s * 10^d + 2^(k-1)) >> k.
+// False when the value or the product is out of that range.
+bool WriteDigitsExactly(double magnitude, std::size_t decimals, char *first, DigitRun &run) {
+    __extension__ using Wide = unsigned __int128;
+    if (decimals > 19) return false;
+    const auto bits = std::bit_cast<uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    const uint64_t significand = biased == 0 ? mantissa : mantissa | uint64_t{1} << 52;
+    const int shift = biased == 0 ? 1074 : 1075 - biased; // magnitude = significand * 2^-shift
+    if (shift < 0) return false;
+    uint64_t scale = 1;
+    for (std::size_t k = 0; k < decimals; ++k)
+        scale *= 10;
+    const Wide product = Wide{significand} * scale; // below 2^117
+    Wide rounded = 0;
+    if (shift == 0)
+        rounded = product;
+    else if (shift < 128)
+        rounded = (product + (Wide{1} << (shift - 1))) >> shift;
+    if (rounded > UINT64_MAX) return false;
+    const auto units = static_cast<uint64_t>(rounded);
+
+    run.integerBegin = first;
+    run.point = std::to_chars(first, first + 24, units / scale).ptr;
+    run.fractionBegin = run.fractionEnd = run.point;
+    if (decimals == 0) return true;
+    ++run.fractionBegin; // past the point, which is never read
+    run.fractionEnd = run.fractionBegin + decimals;
+    uint64_t fraction = units % scale;
+    for (char *digit = run.fractionEnd; digit != run.fractionBegin; fraction /= 10)
+        *--digit = static_cast<char>('0' + fraction % 10);
+    return true;
+}
+
+// Any other value: exact when the field has room for every digit or the value
+// is a half; rounded to the nearest by to_chars otherwise. Never more than
+// 1074 decimals, whatever the pattern asks for.
+DigitRun WriteDigits(double magnitude, std::size_t decimals, DigitBuffer &buffer) {
     char *const first = buffer.data() + 1;
+    DigitRun run{};
+    if (WriteDigitsExactly(magnitude, decimals, first, run)) return run;
+    const int binaryDigits = BinaryFractionDigits(magnitude);
+    const bool half = static_cast<std::size_t>(binaryDigits) == decimals + 1;
+    const int written =
+        static_cast<std::size_t>(binaryDigits) > decimals + 1 ? static_cast<int>(decimals) : binaryDigits;
     char *const last =
         std::to_chars(first, buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, written).ptr;
-    char *point = std::find(first, last, '.');
-    char *integerBegin = first;
-    char *const fractionBegin = point == last ? last : point + 1;
-    char *fractionEnd = last;
+    run.point = std::find(first, last, '.');
+    run.integerBegin = first;
+    run.fractionBegin = run.point == last ? last : run.point + 1;
+    run.fractionEnd = last;
     if (half) {
-        --fractionEnd; // the 5
-        if (Increment(fractionBegin, fractionEnd) && Increment(integerBegin, point)) *--integerBegin = '1';
+        --run.fractionEnd; // the 5
+        if (Increment(run.fractionBegin, run.fractionEnd) && Increment(run.integerBegin, run.point))
+            *--run.integerBegin = '1';
     }
-    // Never longer than the decimals: to_chars wrote at most one more, the 5.
-    const std::string_view fraction(fractionBegin, static_cast<std::size_t>(fractionEnd - fractionBegin));
+    return run;
+}
+
+RoundedNumber Round(double magnitude, const NumberField &field, DigitBuffer &buffer) {
+    const DigitRun run = WriteDigits(magnitude, field.decimals, buffer);
+    char *integerBegin = run.integerBegin;
+    char *const point = run.point;
+    // Never longer than the decimals.
+    const std::string_view fraction(run.fractionBegin, static_cast<std::size_t>(run.fractionEnd - run.fractionBegin));
 
     RoundedNumber n;
     while (integerBegin != point && *integerBegin == '0')

@@ -7,19 +7,12 @@
 
 namespace fw {
 
-// A counted block: this header, then `capacity` bytes of text.
-struct String::Buffer {
-    std::size_t references;
-    std::size_t capacity;
-    std::size_t used; // bytes written so far by the strings on it
+String::Buffer *String::Buffer::Make(std::size_t capacity) {
+    void *block = ::operator new(sizeof(Buffer) + capacity);
+    return new (block) Buffer{1, capacity, 0};
+}
 
-    char *bytes() { return reinterpret_cast<char *>(this + 1); }
-
-    static Buffer *Make(std::size_t capacity) {
-        void *block = ::operator new(sizeof(Buffer) + capacity);
-        return new (block) Buffer{1, capacity, 0};
-    }
-};
+void String::Free(Buffer *buffer) { ::operator delete(buffer); }
 
 String::String(std::string_view text) : length_(text.size()) {
     if (text.size() <= kInlineCapacity) {
@@ -47,19 +40,6 @@ String &String::operator=(String &&other) noexcept {
     return *this;
 }
 
-void String::Retain() { ++buffer_->references; }
-
-void String::Release() {
-    if (buffer_ && --buffer_->references == 0) ::operator delete(buffer_);
-    buffer_ = nullptr;
-    length_ = 0;
-}
-
-const char *String::data() const {
-    if (buffer_) return buffer_->bytes();
-    return length_ != 0 ? inline_ : "";
-}
-
 String &String::operator+=(std::string_view piece) {
     if (piece.empty()) return *this;
     const std::size_t length = length_ + piece.size();
@@ -75,7 +55,7 @@ String &String::operator+=(std::string_view piece) {
         std::memcpy(grown->bytes(), data(), length_);
         std::memcpy(grown->bytes() + length_, piece.data(), piece.size());
         grown->used = length;
-        Release();
+        if (buffer_) Release();
         buffer_ = grown;
     }
     length_ = length;

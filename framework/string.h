@@ -34,16 +34,24 @@ public:
     }
 
     std::string_view view() const { return {data(), length_}; }
-    const char *data() const;
+    const char *data() const {
+        if (buffer_) return buffer_->bytes();
+        return length_ != 0 ? inline_ : "";
+    }
     std::size_t size() const { return length_; }
     bool empty() const { return length_ == 0; }
     std::string str() const { return std::string(view()); }
     operator std::string_view() const { return view(); }
 
     String &operator+=(std::string_view piece);
-    friend String operator+(String left, std::string_view piece) { return left += piece; }
-    friend String operator+(const String &left, const String &right) { return String(left) += right.view(); }
-    friend String operator+(const String &left, const char *right) { return String(left) += std::string_view(right); }
+    // `left` is taken by value and moved out again: joining a piece onto a
+    // temporary costs no count changes.
+    friend String operator+(String left, std::string_view piece) {
+        left += piece;
+        return left;
+    }
+    friend String operator+(const String &left, const String &right) { return String(left) + right.view(); }
+    friend String operator+(const String &left, const char *right) { return String(left) + std::string_view(right); }
     friend String operator+(std::string_view left, const String &right);
 
     friend bool operator==(const String &a, const String &b) { return a.view() == b.view(); }
@@ -54,9 +62,22 @@ public:
     static constexpr std::size_t kInlineCapacity = 40;
 
 private:
-    struct Buffer;
-    void Release();
-    void Retain();
+    // A counted block: this header, then `capacity` bytes of text.
+    struct Buffer {
+        std::size_t references;
+        std::size_t capacity;
+        std::size_t used; // bytes written so far by the strings on it
+
+        char *bytes() { return reinterpret_cast<char *>(this + 1); }
+        static Buffer *Make(std::size_t capacity);
+    };
+    void Release() {
+        if (--buffer_->references == 0) Free(buffer_);
+        buffer_ = nullptr;
+        length_ = 0;
+    }
+    void Retain() { ++buffer_->references; }
+    static void Free(Buffer *buffer);
     // The whole inline room is copied, a fixed size the compiler does in a
     // few moves; the bytes past the text are never read.
     void CopyFrom(const String &other) {
