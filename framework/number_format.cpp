@@ -130,11 +130,12 @@ std::unique_ptr<CompiledPattern> Compile(std::string_view pattern) {
 }
 
 // The compiled form of a pattern. A program uses a handful of patterns, so a
-// few are kept, the one asked for last first in line.
+// few are kept, the one asked for last first in line. Like the rest of the
+// framework, Format belongs to the main thread.
 const CompiledPattern &CompiledFor(std::string_view pattern) {
     constexpr std::size_t kKept = 8;
-    thread_local std::array<std::unique_ptr<CompiledPattern>, kKept> kept;
-    thread_local std::size_t last = 0, nextFree = 0;
+    static std::array<std::unique_ptr<CompiledPattern>, kKept> kept;
+    static std::size_t last = 0, nextFree = 0;
     if (kept[last] && kept[last]->text == pattern) return *kept[last];
     for (std::size_t k = 0; k < kKept; ++k) {
         if (kept[k] && kept[k]->text == pattern) {
