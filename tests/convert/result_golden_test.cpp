@@ -43,7 +43,7 @@ TEST_P(ResultGoldenTest, ResultTextIsTheRecordedOne) {
     fields.texts[F::sdFld] = in.deviations;
     fields.texts[F::covFld] = in.covariance;
     Module1::which = c.which;
-    CalcBtn_Action(fields);
+    RunCalculateRequest(fields);
     ASSERT_TRUE(presenter.events.empty());
     const std::string result = fields.Get(c.which == 1 ? F::covFld : F::corrFld);
 
