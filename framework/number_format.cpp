@@ -10,7 +10,7 @@
 // below 1.005 and so rounds to 1.00.
 //
 // A pattern is read once into a compiled form and kept in a small cache, and
-// the digits are put together on the stack: formatting a value allocates
+// the text is put together on the stack: formatting a value allocates
 // nothing unless its text is longer than a string holds inline.
 
 #include "framework/text_functions.h"
@@ -284,53 +284,34 @@ RoundedNumber Round(double magnitude, const NumberField &field, DigitBuffer &buf
     return n;
 }
 
-// A text put together on the stack, moving to the heap only when it outgrows
-// the stack's room (a pattern of hundreds of places).
-class TextBuilder {
-public:
-    void Append(char c) {
-        if (size_ < stack_.size() && heap_.empty())
-            stack_[size_++] = c;
-        else
-            Spill().push_back(c);
-    }
-    void Append(char c, std::size_t count) {
-        for (std::size_t k = 0; k < count; ++k)
-            Append(c);
-    }
-    void Append(std::string_view text) {
-        if (heap_.empty() && stack_.size() - size_ >= text.size()) {
-            std::copy(text.begin(), text.end(), stack_.data() + size_);
-            size_ += text.size();
-        } else {
-            Spill().append(text);
-        }
-    }
-    std::string_view View() const { return heap_.empty() ? std::string_view(stack_.data(), size_) : heap_; }
-
-private:
-    std::string &Spill() {
-        if (heap_.empty()) heap_.assign(stack_.data(), size_);
-        return heap_;
-    }
-
-    std::array<char, 128> stack_;
-    std::size_t size_ = 0;
-    std::string heap_;
-};
-
-void AppendInteger(TextBuilder &out, const RoundedNumber &number, bool grouping) {
-    const std::size_t digits = number.IntegerDigits();
+// Writes the integer digits, with a comma before each group of three after
+// the first when grouping; returns the end.
+char *WriteInteger(char *out, const RoundedNumber &number, bool grouping) {
     if (!grouping) {
-        out.Append('0', number.leadingZeros);
-        out.Append(number.integer);
-        return;
+        out = std::fill_n(out, number.leadingZeros, '0');
+        return std::copy(number.integer.begin(), number.integer.end(), out);
     }
+    const std::size_t digits = number.IntegerDigits();
     const std::size_t lead = digits % 3 == 0 ? 3 : digits % 3;
     for (std::size_t k = 0; k < digits; ++k) {
-        if (k >= lead && (k - lead) % 3 == 0) out.Append(',');
-        out.Append(number.IntegerDigit(k));
+        if (k >= lead && (k - lead) % 3 == 0) *out++ = ',';
+        *out++ = number.IntegerDigit(k);
     }
+    return out;
+}
+
+// Writes the affixes, each sign place as the value's sign asks; returns the end.
+char *WriteAffixes(char *out, const std::vector<Affix> &affixes, bool negative) {
+    for (const Affix &affix : affixes) {
+        switch (affix.token) {
+        case Token::Minus:
+            if (negative) *out++ = '-';
+            break;
+        case Token::Plus: *out++ = negative ? '-' : '+'; break;
+        default: *out++ = affix.ch; break;
+        }
+    }
+    return out;
 }
 
 std::string_view SpecialText(double x) {
@@ -350,29 +331,24 @@ String Format(double x, const String &pattern) {
     // A value whose text is all zeros shows no minus sign.
     const bool negative = std::signbit(x) && !number.zero;
 
-    TextBuilder out;
-    auto appendAffixes = [&](const std::vector<Affix> &affixes) {
-        for (const Affix &affix : affixes) {
-            switch (affix.token) {
-            case Token::Minus:
-                if (negative) out.Append('-');
-                break;
-            case Token::Plus: out.Append(negative ? '-' : '+'); break;
-            default: out.Append(affix.ch); break;
-            }
-        }
-    };
-    appendAffixes(compiled.before);
+    // The text is written on the stack unless it may not fit there (a
+    // pattern of hundreds of places).
+    const std::size_t bound = compiled.before.size() + compiled.after.size() + 2 * number.IntegerDigits() +
+                              number.fraction.size() + number.trailingZeros + 2;
+    std::array<char, 128> stack;
+    std::string heap;
+    char *const first = bound <= stack.size() ? stack.data() : (heap.resize(bound), heap.data());
+    char *out = WriteAffixes(first, compiled.before, negative);
     // A pattern without a sign place still must not lose the sign.
-    if (negative && !field.hasSign) out.Append('-');
-    AppendInteger(out, number, field.grouping);
+    if (negative && !field.hasSign) *out++ = '-';
+    out = WriteInteger(out, number, field.grouping);
     if (!number.fraction.empty() || number.trailingZeros != 0) {
-        out.Append('.');
-        out.Append(number.fraction);
-        out.Append('0', number.trailingZeros);
+        *out++ = '.';
+        out = std::copy(number.fraction.begin(), number.fraction.end(), out);
+        out = std::fill_n(out, number.trailingZeros, '0');
     }
-    appendAffixes(compiled.after);
-    return String(out.View());
+    out = WriteAffixes(out, compiled.after, negative);
+    return String(std::string_view(first, static_cast<std::size_t>(out - first)));
 }
 
 String Str(double x) {

@@ -93,17 +93,20 @@ struct DecimalDigits {
     }
 };
 
-// The shortest plain text of x when it has at most 17 decimals and its
-// digits as an integer stay below 2^50, as to_chars would write it: for the
-// fewest decimals d whose nearest d-decimal number q / 10^d reads back to x.
-// Below 2^50 the doubles around x lie closer together than half a step of
-// 10^-d, so that nearest number is the only candidate with d decimals. Its
-// digits come from exact 128-bit rounding, and q / 10^d, one division of
-// two exact doubles, is the double that the text reads back to. False when
-// no such d exists: to_chars writes the value then.
+// The shortest plain text of x, as to_chars writes it, found in integers:
+// the nearest number q / 10^d with d decimals, its digits q exactly rounded
+// in 128 bits, reads back to x when q / 10^d, one division of two exact
+// doubles, gives x. While q stays below 2^50 the doubles around x lie closer
+// together than half a step of 10^-d, so that nearest number is the only
+// d-decimal one that reads back to x, and any shorter text that reads back
+// is it with its trailing zeros dropped. So the search starts at four
+// decimals, where the conversion's values are found at once, and the
+// trailing zeros of the first number found go. False when q outgrows 2^50
+// first or no d up to 17 serves: to_chars writes the value then.
 bool shortest_few_decimals(double x, std::string &text) {
     __extension__ using Wide = unsigned __int128;
     constexpr uint64_t limit = uint64_t{1} << 50;
+    constexpr int first_decimals = 4;
     const double magnitude = std::fabs(x);
     const auto bits = std::bit_cast<uint64_t>(magnitude);
     const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
@@ -111,22 +114,28 @@ bool shortest_few_decimals(double x, std::string &text) {
     const uint64_t significand = biased == 0 ? mantissa : mantissa | uint64_t{1} << 52;
     const int shift = biased == 0 ? 1074 : 1075 - biased; // magnitude = significand * 2^-shift
     if (shift < 0 || shift >= 128) return false;
-    uint64_t scale = 1;
-    double scale_double = 1.0;
-    for (int decimals = 0; decimals <= 17; ++decimals, scale *= 10, scale_double *= 10.0) {
+    uint64_t scale = 10'000;
+    double scale_double = 1e4;
+    for (int decimals = first_decimals; decimals <= 17; ++decimals, scale *= 10, scale_double *= 10.0) {
         const Wide product = Wide{significand} * scale;
         const Wide rounded = shift == 0 ? product : (product + (Wide{1} << (shift - 1))) >> shift;
         if (rounded >= limit) return false;
-        const auto units = static_cast<uint64_t>(rounded);
+        uint64_t units = static_cast<uint64_t>(rounded);
         if (static_cast<double>(units) / scale_double != magnitude) continue;
 
+        int shown = decimals;
+        while (shown > 0 && units % 10 == 0) {
+            units /= 10;
+            scale /= 10;
+            --shown;
+        }
         std::array<char, 48> buffer;
         char *out = buffer.data();
         if (std::signbit(x)) *out++ = '-';
         out = std::to_chars(out, buffer.data() + 24, units / scale).ptr;
-        if (decimals > 0) {
+        if (shown > 0) {
             *out++ = '.';
-            char *const end = out + decimals;
+            char *const end = out + shown;
             uint64_t fraction = units % scale;
             for (char *digit = end; digit != out; fraction /= 10)
                 *--digit = static_cast<char>('0' + fraction % 10);
