@@ -33,7 +33,7 @@ void Calculate(benchmark::State &state, int64_t which) {
     for (auto _ : state) {
         state.PauseTiming();
         result->SetText(""); // so that every run writes and shows its result anew
-        QCoreApplication::processEvents();
+        Settle();
         state.ResumeTiming();
 
         QTest::mouseClick(button, Qt::LeftButton);
@@ -62,7 +62,7 @@ void BM_WindowKeyInFullMatrixField(benchmark::State &state) {
     field->View()->EnsureSynced();
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
-    QCoreApplication::processEvents();
+    Settle();
     for (auto _ : state) {
         QTest::keyClick(edit, Qt::Key_1);
         QTest::keyClick(edit, Qt::Key_Backspace);

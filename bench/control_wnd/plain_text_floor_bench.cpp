@@ -28,7 +28,7 @@ public:
         edit_.resize(like.size());
         if (wrapAsLike) edit_.setLineWrapMode(like.lineWrapMode());
         edit_.show();
-        QCoreApplication::processEvents();
+        Settle();
     }
     QPlainTextEdit &operator*() { return edit_; }
     QPlainTextEdit *operator->() { return &edit_; }
@@ -69,7 +69,7 @@ void SetResult(benchmark::State &state, int64_t which) {
     for (auto _ : state) {
         state.PauseTiming();
         edit->setPlainText({});
-        QCoreApplication::processEvents();
+        Settle();
         state.ResumeTiming();
 
         edit->setPlainText(result.text);
@@ -93,7 +93,7 @@ void BM_PlainTextKeyInFullMatrix(benchmark::State &state) {
     edit->setPlainText(text);
     edit->setFocus();
     QTest::keyClick(&*edit, Qt::Key_End, Qt::ControlModifier);
-    QCoreApplication::processEvents();
+    Settle();
     for (auto _ : state) {
         QTest::keyClick(&*edit, Qt::Key_1);
         QTest::keyClick(&*edit, Qt::Key_Backspace);

@@ -40,6 +40,11 @@ void EnsureProgram() {
     (void)made;
 }
 
+void Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}
+
 QTextDocument *DocumentOf(QWidget *widget) {
     if (auto *plain = qobject_cast<QPlainTextEdit *>(widget)) return plain->document();
     if (auto *rich = qobject_cast<QTextEdit *>(widget)) return rich->document();
@@ -60,7 +65,7 @@ fw::Ref<ControlWnd> FilledWindow(int n, int64_t which) {
     window->sdFld()->SetText(in.deviations);
     window->covFld()->SetText(in.covariance);
     Module1::which = which;
-    QCoreApplication::processEvents();
+    Settle();
     return window;
 }
 

@@ -19,6 +19,10 @@ Inputs MakeInputs(int n);
 // every benchmark of the binary.
 void EnsureProgram();
 
+// Runs what is pending, and then the paints that it asked for: timing starts
+// with every widget drawn.
+void Settle();
+
 // The document of a text area's widget.
 QTextDocument *DocumentOf(QWidget *widget);
 
