@@ -63,7 +63,7 @@ TEST_F(RuntimeTest, TheTimerOfAClosedWindowNoLongerFires) {
 }
 
 TEST(Pictures, OpenFromAppReadsPlainFileNamesOfTheResourceFolderOnly) {
-    const std::filesystem::path folder = fw::ResourceFolderFor("fw_test_picture.png");
+    const std::filesystem::path folder = fw::ResourceFolder();
     const std::filesystem::path good = folder / "fw_test_picture.png";
     const std::filesystem::path bad = folder / "fw_test_broken.png";
     std::filesystem::create_directories(folder);
