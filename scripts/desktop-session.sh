@@ -10,6 +10,9 @@
 #
 #   scripts/desktop-session.sh <path to tandrel>
 #
+# With TANDREL_SESSION_LIBRARY_UNDER=<folder> set, the matrix library the
+# program has loaded must lie inside that folder (an installed tree).
+#
 # On a failure it says which step failed and leaves a screenshot and the
 # program's output in the folder it names.
 set -Eeuo pipefail
@@ -86,6 +89,11 @@ started_at=$(now_ms)
 pid=$!
 about="$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -1)" || fail "no window within 20 s"
 [ "$(size_of "$about")" = "500x325" ] || fail "the about window is $(size_of "$about"), not 500x325"
+if [ -n "${TANDREL_SESSION_LIBRARY_UNDER:-}" ]; then
+  loaded="$(grep -o '/.*/libComplexMatrix64\.so$' "/proc/$pid/maps" | head -1)" || true
+  [[ "$loaded" == "$(realpath "$TANDREL_SESSION_LIBRARY_UNDER")"/* ]] ||
+    fail "the matrix library was loaded from \"$loaded\", not from inside $TANDREL_SESSION_LIBRARY_UNDER"
+fi
 
 step="the about window hands over to the conversion window by itself"
 handed_over() {
