@@ -184,7 +184,7 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
 
 } // namespace
 
-void CalcBtn_Action(ConversionFields &fields) {
+void RunCalculateRequest(ConversionFields &fields) {
     if (Module1::which != 1 && Module1::which != 2) {
         fw::MsgBox(kChooseDirection);
         return;

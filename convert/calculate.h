@@ -7,4 +7,4 @@
 // forms D × M × D through the matrix library and writes the result into the
 // other matrix field. `scratchFld` is the text buffer in which every matrix
 // text handed to the library is put together.
-void CalcBtn_Action(ConversionFields &fields);
+void RunCalculateRequest(ConversionFields &fields);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "convert/control_wnd_lists.h"
+#include "convert/control_wnd_operations.h"
 #include "framework/app_runtime.h"
 #include "framework/properties.h"
 #include "ui/implicit_windows.h"
@@ -15,66 +16,10 @@ namespace {
 
 constexpr const char *kClassName = "ControlWnd.ControlWnd";
 
-// The class's own operations in class-table order, around the menu-item accessors.
-const WindowOperation kOperationsBeforeMenuItems[] = {
-    {"Layout", "(  )"},
-    {"CreateControls", "(  )"},
-    {"_CreateControls0", "(  )"},
-    {"Canvas1", "(  ) as Canvas"},
-    {"CalcBtn", "(  ) as PushButton"},
-    {"ClearSDBtn", "(  ) as PushButton"},
-    {"InfoBtn", "(  ) as PushButton"},
-    {"corrFld", "(  ) as TextArea"},
-    {"covFld", "(  ) as TextArea"},
-    {"Canvas3", "(  ) as Canvas"},
-    {"Label3", "(  ) as Label"},
-    {"dimFld", "(  ) as TextField"},
-    {"scratchFld", "(  ) as TextArea"},
-    {"Canvas4", "(  ) as Canvas"},
-    {"Canvas5", "(  ) as Canvas"},
-    {"sdFld", "(  ) as TextArea"},
-    {"Canvas6", "(  ) as Canvas"},
-    {"RadioButton2", "(  ) as RadioButton"},
-    {"RadioButton1", "(  ) as RadioButton"},
-    {"Line1", "(  ) as Line"},
-    {"Line2", "(  ) as Line"},
-    {"Line3", "(  ) as Line"},
-    {"Line4", "(  ) as Line"},
-    {"ClearCorrBtn", "(  ) as PushButton"},
-    {"ClearCovBtn", "(  ) as PushButton"},
-    {"Label1", "(  ) as Label"},
-    {"CalcBtn_Action", "( PushButton )"},
-    {"ClearSDBtn_Action", "( PushButton )"},
-    {"InfoBtn_Action", "( PushButton )"},
-    {"corrFld_Open", "( TextArea )"},
-    {"corrFld_TextChange", "( TextArea )"},
-    {"corrFld_KeyDown", "( TextArea, String ) as Boolean"},
-    {"covFld_Open", "( TextArea )"},
-    {"covFld_TextChange", "( TextArea )"},
-    {"covFld_KeyDown", "( TextArea, String ) as Boolean"},
-    {"Label3_Open", "( Label )"},
-    {"dimFld_KeyDown", "( TextField, String ) as Boolean"},
-    {"sdFld_KeyDown", "( TextArea, String ) as Boolean"},
-    {"sdFld_Open", "( TextArea )"},
-    {"sdFld_TextChange", "( TextArea )"},
-    {"RadioButton2_Action", "( RadioButton )"},
-    {"RadioButton1_Action", "( RadioButton )"},
-    {"ClearCorrBtn_Action", "( PushButton )"},
-    {"ClearCovBtn_Action", "( PushButton )"},
-};
-
-// After the menu-item accessors.
-const WindowOperation kOperationsAfterMenuItems[] = {
-    {"AddMenuHandlers", "( Window )"},
-    {"Event_Close", "(  )"},
-    {"_FileQuit_Action", "(  ) as Boolean"},
-    {"_InfoItem_Action", "(  ) as Boolean"},
-    {"_AboutItem_Action", "(  ) as Boolean"},
-};
-
 void BuildControlWnd(fw::ClassRecord &r) {
     BuildWindowClass(r, fw::Allocator<ControlWnd>(),
-                     {kOperationsBeforeMenuItems, kMenuItemAccessorOperations, kOperationsAfterMenuItems},
+                     {control_wnd_operations::kBeforeMenuItems, kMenuItemAccessorOperations,
+                      control_wnd_operations::kAfterMenuItems},
                      {{"Layout", "Layout"},
                       {"CreateControls", "CreateControls"},
                       {"AddMenuHandlers", "AddMenuHandlers"},
@@ -102,5 +47,6 @@ void ControlWnd::CreateControls() { _CreateControls0(); }
 namespace implicit {
 
 fw::Ref<::ControlWnd> ControlWnd() { return fw::ImplicitWindow<::ControlWnd>(); }
+void ShowControlWnd() { ControlWnd()->Show(); }
 
 } // namespace implicit

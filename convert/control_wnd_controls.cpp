@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "convert/control_wnd_lists.h"
+#include "convert/control_wnd_operations.h"
 #include "framework/control.h"
 #include "framework/delegate.h"
 #include "framework/exceptions.h"
@@ -58,30 +59,30 @@ struct BindingRow {
 };
 
 // Each handler is the window's own method, bound to the window and carrying
-// its signature text.
-#define HANDLER(Method, Signature) \
-    [](ControlWnd &w) { return fw::RuntimeCreateDelegate(w, &ControlWnd::Method, Signature); }
+// the signature text of its class-table entry.
+#define HANDLER(Method) \
+    [](ControlWnd &w) { return WINDOW_DELEGATE(w, ControlWnd, Method, control_wnd_operations::kBeforeMenuItems); }
 
 // In the order they are made.
 const BindingRow kBindings[] = {
-    {"CalcBtn", fw::EventNumber::Action, HANDLER(CalcBtn_Action, "( PushButton )")},
-    {"ClearSDBtn", fw::EventNumber::Action, HANDLER(ClearSDBtn_Action, "( PushButton )")},
-    {"InfoBtn", fw::EventNumber::Action, HANDLER(InfoBtn_Action, "( PushButton )")},
-    {"corrFld", fw::EventNumber::Open, HANDLER(corrFld_Open, "( TextArea )")},
-    {"corrFld", fw::EventNumber::TextChange, HANDLER(corrFld_TextChange, "( TextArea )")},
-    {"corrFld", fw::EventNumber::KeyDown, HANDLER(corrFld_KeyDown, "( TextArea, String ) as Boolean")},
-    {"covFld", fw::EventNumber::Open, HANDLER(covFld_Open, "( TextArea )")},
-    {"covFld", fw::EventNumber::TextChange, HANDLER(covFld_TextChange, "( TextArea )")},
-    {"covFld", fw::EventNumber::KeyDown, HANDLER(covFld_KeyDown, "( TextArea, String ) as Boolean")},
-    {"Label3", fw::EventNumber::Open, HANDLER(Label3_Open, "( Label )")},
-    {"dimFld", fw::EventNumber::KeyDown, HANDLER(dimFld_KeyDown, "( TextField, String ) as Boolean")},
-    {"sdFld", fw::EventNumber::KeyDown, HANDLER(sdFld_KeyDown, "( TextArea, String ) as Boolean")},
-    {"sdFld", fw::EventNumber::Open, HANDLER(sdFld_Open, "( TextArea )")},
-    {"sdFld", fw::EventNumber::TextChange, HANDLER(sdFld_TextChange, "( TextArea )")},
-    {"RadioButton2", fw::EventNumber::Action, HANDLER(RadioButton2_Action, "( RadioButton )")},
-    {"RadioButton1", fw::EventNumber::Action, HANDLER(RadioButton1_Action, "( RadioButton )")},
-    {"ClearCorrBtn", fw::EventNumber::Action, HANDLER(ClearCorrBtn_Action, "( PushButton )")},
-    {"ClearCovBtn", fw::EventNumber::Action, HANDLER(ClearCovBtn_Action, "( PushButton )")},
+    {"CalcBtn", fw::EventNumber::Action, HANDLER(CalcBtn_Action)},
+    {"ClearSDBtn", fw::EventNumber::Action, HANDLER(ClearSDBtn_Action)},
+    {"InfoBtn", fw::EventNumber::Action, HANDLER(InfoBtn_Action)},
+    {"corrFld", fw::EventNumber::Open, HANDLER(corrFld_Open)},
+    {"corrFld", fw::EventNumber::TextChange, HANDLER(corrFld_TextChange)},
+    {"corrFld", fw::EventNumber::KeyDown, HANDLER(corrFld_KeyDown)},
+    {"covFld", fw::EventNumber::Open, HANDLER(covFld_Open)},
+    {"covFld", fw::EventNumber::TextChange, HANDLER(covFld_TextChange)},
+    {"covFld", fw::EventNumber::KeyDown, HANDLER(covFld_KeyDown)},
+    {"Label3", fw::EventNumber::Open, HANDLER(Label3_Open)},
+    {"dimFld", fw::EventNumber::KeyDown, HANDLER(dimFld_KeyDown)},
+    {"sdFld", fw::EventNumber::KeyDown, HANDLER(sdFld_KeyDown)},
+    {"sdFld", fw::EventNumber::Open, HANDLER(sdFld_Open)},
+    {"sdFld", fw::EventNumber::TextChange, HANDLER(sdFld_TextChange)},
+    {"RadioButton2", fw::EventNumber::Action, HANDLER(RadioButton2_Action)},
+    {"RadioButton1", fw::EventNumber::Action, HANDLER(RadioButton1_Action)},
+    {"ClearCorrBtn", fw::EventNumber::Action, HANDLER(ClearCorrBtn_Action)},
+    {"ClearCovBtn", fw::EventNumber::Action, HANDLER(ClearCovBtn_Action)},
 };
 
 #undef HANDLER

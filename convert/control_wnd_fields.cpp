@@ -1,6 +1,5 @@
 #include "convert/control_wnd_fields.h"
 
-#include "convert/calculate.h"
 #include "convert/control_wnd.h"
 
 namespace {
@@ -38,9 +37,4 @@ void ControlWndFields::SetFocus(ConversionField field) {
     else
         control = AreaOf(window_, field);
     control->SetFocus();
-}
-
-void ControlWnd::CalcBtn_Action(fw::PushButton *) {
-    ControlWndFields fields(*this);
-    ::CalcBtn_Action(fields);
 }

@@ -1,17 +1,18 @@
-// The conversion window's handlers: the direction, the Clear and Info
-// buttons, the fonts of the fields, the dimension field's key filter, the
+// The conversion window's handlers: Calculate, the direction, the Clear and
+// Info buttons, the fonts of the fields, the dimension field's key filter, the
 // menu items and closing the window.
 #include "convert/control_wnd.h"
 
 #include <cstdint>
 
+#include "convert/calculate.h"
+#include "convert/control_wnd_fields.h"
+#include "convert/control_wnd_operations.h"
 #include "convert/module1.h"
 #include "framework/app_runtime.h"
 #include "framework/delegate.h"
 #include "framework/presenter.h"
 #include "framework/text_functions.h"
-#include "ui/about_wnd.h"
-#include "ui/help_wnd.h"
 #include "ui/implicit_windows.h"
 
 namespace {
@@ -24,6 +25,13 @@ void UseMatrixFont(fw::TextArea *field) {
 }
 
 } // namespace
+
+// --- Calculate ------------------------------------------------------------------
+
+void ControlWnd::CalcBtn_Action(fw::PushButton *) {
+    ControlWndFields fields(*this);
+    RunCalculateRequest(fields);
+}
 
 // --- direction ------------------------------------------------------------------
 
@@ -46,7 +54,7 @@ void ControlWnd::ClearCorrBtn_Action(fw::PushButton *) { ClearFields(corrFld().g
 void ControlWnd::ClearCovBtn_Action(fw::PushButton *) { ClearFields(covFld().get()); }
 void ControlWnd::ClearSDBtn_Action(fw::PushButton *) { ClearFields(nullptr); }
 
-void ControlWnd::InfoBtn_Action(fw::PushButton *) { implicit::helpWnd()->Show(); }
+void ControlWnd::InfoBtn_Action(fw::PushButton *) { implicit::ShowhelpWnd(); }
 
 // --- fonts ----------------------------------------------------------------------
 
@@ -89,10 +97,10 @@ bool ControlWnd::dimFld_KeyDown(fw::TextField *, fw::String key) {
 
 void ControlWnd::AddMenuHandlers(fw::Window *window) {
     ControlWnd *self = fw::CheckCast<ControlWnd>(window);
-    self->_AddMenuHandler("FileQuit", fw::RuntimeCreateDelegate(*self, &ControlWnd::_FileQuit_Action, "(  ) as Boolean"));
-    self->_AddMenuHandler("InfoItem", fw::RuntimeCreateDelegate(*self, &ControlWnd::_InfoItem_Action, "(  ) as Boolean"));
-    self->_AddMenuHandler("AboutItem",
-                          fw::RuntimeCreateDelegate(*self, &ControlWnd::_AboutItem_Action, "(  ) as Boolean"));
+    using control_wnd_operations::kAfterMenuItems;
+    self->_AddMenuHandler("FileQuit", WINDOW_DELEGATE(*self, ControlWnd, _FileQuit_Action, kAfterMenuItems));
+    self->_AddMenuHandler("InfoItem", WINDOW_DELEGATE(*self, ControlWnd, _InfoItem_Action, kAfterMenuItems));
+    self->_AddMenuHandler("AboutItem", WINDOW_DELEGATE(*self, ControlWnd, _AboutItem_Action, kAfterMenuItems));
 }
 
 void ControlWnd::Event_Close() { fw::Quit(0); }
@@ -103,11 +111,11 @@ bool ControlWnd::_FileQuit_Action() {
 }
 
 bool ControlWnd::_InfoItem_Action() {
-    implicit::helpWnd()->Show();
+    implicit::ShowhelpWnd();
     return true;
 }
 
 bool ControlWnd::_AboutItem_Action() {
-    implicit::AboutWnd()->Show();
+    implicit::ShowAboutWnd();
     return true;
 }

@@ -1,33 +1,18 @@
 #include "ui/about_wnd.h"
 
-#include "convert/control_wnd.h"
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/properties.h"
 #include "ui/about_wnd_hand_over.h"
 #include "ui/about_wnd_lists.h"
+#include "ui/about_wnd_operations.h"
 #include "ui/implicit_windows.h"
 #include "ui/window_class.h"
 
 namespace {
 
-// The class's own operations, in class-table order after Window's, with
-// their signature texts.
-const WindowOperation kOwnOperations[] = {
-    {"Layout", "(  )"},
-    {"CreateControls", "(  )"},
-    {"_CreateControls0", "(  )"},
-    {"StaticText2", "(  ) as Label"},
-    {"Canvas1", "(  ) as Canvas"},
-    {"Canvas3", "(  ) as Canvas"},
-    {"Timer1", "(  ) as Timer"},
-    {"Timer1_Action", "( Timer )"},
-    {"Event_MouseDown", "( Integer, Integer ) as Boolean"},
-    {"Event_KeyDown", "( String ) as Boolean"},
-};
-
 void BuildAboutWnd(fw::ClassRecord &r) {
-    BuildWindowClass(r, fw::Allocator<AboutWnd>(), {kOwnOperations},
+    BuildWindowClass(r, fw::Allocator<AboutWnd>(), {about_operations::kOwn},
                      {{"Layout", "Layout"},
                       {"CreateControls", "CreateControls"},
                       {"MouseDown", "Event_MouseDown"},
@@ -42,9 +27,7 @@ void BuildAboutWndTimer1(fw::ClassRecord &r) {
     r.methods = base.methods;
 }
 
-void HandOver() {
-    AboutWndHandOver([] { implicit::ControlWnd()->Show(); });
-}
+void HandOver() { AboutWndHandOver(implicit::ShowControlWnd); }
 
 } // namespace
 
@@ -97,5 +80,6 @@ bool AboutWnd::Event_KeyDown(const fw::String &) {
 namespace implicit {
 
 fw::Ref<::AboutWnd> AboutWnd() { return fw::ImplicitWindow<::AboutWnd>(); }
+void ShowAboutWnd() { AboutWnd()->Show(); }
 
 } // namespace implicit

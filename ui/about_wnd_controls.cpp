@@ -3,6 +3,7 @@
 #include "framework/delegate.h"
 #include "framework/properties.h"
 #include "ui/about_wnd_lists.h"
+#include "ui/about_wnd_operations.h"
 #include "ui/pictures.h"
 #include "ui/window_class.h"
 
@@ -22,5 +23,5 @@ void AboutWnd::_CreateControls0() {
     AddNewControl(*this, AboutWnd_Timer1::ClassRecordOf(), "Timer1");
     fw::_SetProperties(*Timer1(), about_lists::Timer1());
     fw::RuntimeAddEventHandler(Timer1().get(), fw::EventNumber::TimerAction,
-                               fw::RuntimeCreateDelegate(*this, &AboutWnd::Timer1_Action, "( Timer )"));
+                               WINDOW_DELEGATE(*this, AboutWnd, Timer1_Action, about_operations::kOwn));
 }

@@ -3,36 +3,20 @@
 #include <cstdint>
 #include <string_view>
 
-#include "convert/control_wnd.h"
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/properties.h"
 #include "ui/help_wnd_lists.h"
+#include "ui/help_wnd_operations.h"
 #include "ui/implicit_windows.h"
 #include "ui/window_class.h"
 #include "ui/menu_bar1.h"
 
 namespace {
 
-// The class's own operations, in class-table order after Window's, with
-// their signature texts.
-const WindowOperation kOperationsBeforeMenuItems[] = {
-    {"Layout", "(  )"},
-    {"CreateControls", "(  )"},
-    {"_CreateControls0", "(  )"},
-    {"EditField1", "(  ) as TextArea"},
-    {"EditField1_Open", "( TextArea )"},
-};
-
-// After the menu-item accessors.
-const WindowOperation kOperationsAfterMenuItems[] = {
-    {"AddMenuHandlers", "( Window )"},
-    {"_ControlItem_Action", "(  ) as Boolean"},
-};
-
 void BuildHelpWnd(fw::ClassRecord &r) {
     BuildWindowClass(r, fw::Allocator<helpWnd>(),
-                     {kOperationsBeforeMenuItems, kMenuItemAccessorOperations, kOperationsAfterMenuItems},
+                     {help_operations::kBeforeMenuItems, kMenuItemAccessorOperations, help_operations::kAfterMenuItems},
                      {{"Layout", "Layout"},
                       {"CreateControls", "CreateControls"},
                       {"AddMenuHandlers", "AddMenuHandlers"}});
@@ -70,7 +54,7 @@ void helpWnd::CreateControls() { _CreateControls0(); }
 void helpWnd::AddMenuHandlers(fw::Window *window) {
     helpWnd *help = fw::CheckCast<helpWnd>(window);
     help->_AddMenuHandler("ControlItem",
-                          fw::RuntimeCreateDelegate(*help, &helpWnd::_ControlItem_Action, "(  ) as Boolean"));
+                          WINDOW_DELEGATE(*help, helpWnd, _ControlItem_Action, help_operations::kAfterMenuItems));
 }
 
 fw::Ref<fw::TextArea> helpWnd::EditField1() { return WindowControl<fw::TextArea>(*this, "EditField1"); }
@@ -85,12 +69,13 @@ void helpWnd::EditField1_Open(fw::TextArea *) {
 
 
 bool helpWnd::_ControlItem_Action() {
-    implicit::ControlWnd()->Show();
+    implicit::ShowControlWnd();
     return true;
 }
 
 namespace implicit {
 
 fw::Ref<::helpWnd> helpWnd() { return fw::ImplicitWindow<::helpWnd>(); }
+void ShowhelpWnd() { helpWnd()->Show(); }
 
 } // namespace implicit

@@ -15,4 +15,10 @@ fw::Ref<::ControlWnd> ControlWnd();
 fw::Ref<::helpWnd> helpWnd();
 fw::Ref<::AboutWnd> AboutWnd();
 fw::Ref<::MenuBar1> MenuBar1();
+
+// Shows the shared instance, got through its accessor. The windows show one
+// another through these, so that none needs another's class.
+void ShowControlWnd();
+void ShowhelpWnd();
+void ShowAboutWnd();
 } // namespace implicit

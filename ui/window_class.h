@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -18,6 +19,21 @@ struct WindowOperation {
     const char *name;
     const char *signature;
 };
+
+// The signature text that `operations` gives the operation of that name. A
+// name the table lacks stops the build.
+template <std::size_t N>
+consteval const char *SignatureOf(const WindowOperation (&operations)[N], std::string_view name) {
+    for (const WindowOperation &operation : operations)
+        if (name == operation.name) return operation.signature;
+    throw "the class table has no operation of that name";
+}
+
+// A delegate for the window's own method Class::Method, bound to `window` and
+// carrying the signature text its class table gives it, so that each
+// handler's text is written once.
+#define WINDOW_DELEGATE(window, Class, Method, operations) \
+    fw::RuntimeCreateDelegate(window, &Class::Method, SignatureOf(operations, #Method))
 
 // The accessors of the fifteen menu items, in the order a window whose menu
 // bar is MenuBar1 lists them.

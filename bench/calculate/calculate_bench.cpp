@@ -21,7 +21,7 @@ void Calculate(benchmark::State &state, int64_t which) {
     fields.texts[ConversionField::covFld] = in.covariance;
     Module1::which = which;
     for (auto _ : state) {
-        CalcBtn_Action(fields);
+        RunCalculateRequest(fields);
         benchmark::DoNotOptimize(fields.texts[which == 1 ? ConversionField::covFld : ConversionField::corrFld]);
     }
     if (!presenter.events.empty()) state.SkipWithError("the request showed an alert");

@@ -92,7 +92,7 @@ TEST_P(CalculateMessages, ShowOneAlertAndChangeNoField) {
                     {F::scratchFld, "the last pass\r"}};
     const auto before = fields.texts;
 
-    CalcBtn_Action(fields);
+    RunCalculateRequest(fields);
 
     std::vector<fw::RecordingPresenter::Event> expected = {{Kind::Alert, c.message}};
     if (c.focus) expected.push_back({Kind::Focus, c.focus});

@@ -30,7 +30,7 @@ protected:
         fields.texts[F::dimFld] = dim;
         fields.texts[which == 1 ? F::corrFld : F::covFld] = input;
         fields.texts[F::sdFld] = sd;
-        CalcBtn_Action(fields);
+        RunCalculateRequest(fields);
         EXPECT_EQ(presenter.Alerts(), std::vector<std::string>{});
         return fields.Get(which == 1 ? F::covFld : F::corrFld);
     }
