@@ -12,6 +12,7 @@
 #include "framework/timer.h"
 #include "framework/view/qt_presenter.h"
 #include "framework/view/qt_support.h"
+#include "framework/view/window_view.h"
 #include "framework/window.h"
 #include "framework/window_registry.h"
 
@@ -126,7 +127,11 @@ double RuntimeDeclaredRelease() { return State().release; }
 
 void _RuntimeInitExternalClasses() { BuildFrameworkClasses(); }
 
-void _RuntimeRegisterAppObject(Application &app) { State().app = Ref<Application>(&app); }
+void _RuntimeRegisterAppObject(Application &app) {
+    State().app = Ref<Application>(&app);
+    // Windows without a menu bar of their own take the keys of the application's.
+    if (view::HaveApplication()) view::RebuildAllMenuBars();
+}
 Application *App() { return State().app.get(); }
 
 void _RunFrameworkInitialization(std::function<void()> lateStartup) {

@@ -100,6 +100,11 @@ void Application::ShowTooltip(const String &tip, int64_t x, int64_t y) {
 
 void Application::RefreshMenuBar() { view::RebuildAllMenuBars(); }
 
+void Application::SetMenuBar(Ref<fw::MenuBar> menuBar) {
+    menuBar_ = std::move(menuBar);
+    if (App() == this && view::HaveApplication()) view::RebuildAllMenuBars();
+}
+
 void Application::SleepCurrentThread(int64_t milliseconds) {
     if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
@@ -134,9 +139,7 @@ void Application::_x_SetVersionData(int64_t major, int64_t minor, int64_t bug, i
     }
 }
 
-bool Application::IsEventImplemented(const String &eventName) {
-    return _RuntimeIsOwnEventHandled(*this, eventName);
-}
+bool Application::IsEventImplemented(const String &eventName) { return _RuntimeIsOwnEventHandled(*this, eventName); }
 
 void Application::_SetSupportsHiDPI(bool value) { supportsHiDPI = value; }
 bool Application::SupportsHiDPI() { return supportsHiDPI; }

@@ -62,7 +62,8 @@ public:
 
     // The application's menu bar. Linux has no global menu bar: windows show
     // a menu bar only when they set one.
-    void SetMenuBar(Ref<fw::MenuBar> menuBar) { menuBar_ = std::move(menuBar); }
+    // Windows without a menu bar of their own take its keys.
+    void SetMenuBar(Ref<fw::MenuBar> menuBar);
     const Ref<fw::MenuBar> &MenuBar() const { return menuBar_; }
 
     // Version data (also property keys, readable with GetProperty).

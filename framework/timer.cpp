@@ -7,12 +7,16 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <chrono>
+
 namespace fw {
 
 // The Qt timer. It ends after the current event: the window may close from
 // inside its own timeout.
 struct Timer::Clock {
     QTimer *timer = new QTimer;
+    // When a single-shot period is over, on the monotonic clock.
+    std::chrono::steady_clock::time_point due;
     ~Clock() {
         timer->stop();
         timer->disconnect();
@@ -63,14 +67,26 @@ void Timer::Restart() {
         // The clock runs in the Qt event loop.
         view::EnsureApplication();
         clock_ = std::make_unique<Clock>();
+        // Precise: Qt's default timer may end a period up to 5% early.
+        clock_->timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(clock_->timer, &QTimer::timeout, [this] {
+            // Woken before the period is over: wait for the rest of it.
+            if (runMode_ == RunMode::Single && WaitOn()) return;
             Ref<Timer> self(this);
             RuntimeCallHandler([&] { Fire(); });
         });
     }
     clock_->timer->setSingleShot(runMode_ == RunMode::Single);
-    const auto interval = static_cast<int64_t>(static_cast<double>(period_) / clockRate);
-    clock_->timer->start(static_cast<int>(std::min<int64_t>(interval, INT32_MAX)));
+    const auto interval = std::chrono::milliseconds(static_cast<int64_t>(static_cast<double>(period_) / clockRate));
+    clock_->due = std::chrono::steady_clock::now() + interval;
+    clock_->timer->start(std::min<std::chrono::milliseconds>(interval, std::chrono::milliseconds(INT32_MAX)));
+}
+
+bool Timer::WaitOn() {
+    const auto left = clock_->due - std::chrono::steady_clock::now();
+    if (left <= std::chrono::steady_clock::duration::zero()) return false;
+    clock_->timer->start(std::chrono::ceil<std::chrono::milliseconds>(left));
+    return true;
 }
 
 void Timer::Fire() {

@@ -35,6 +35,8 @@ public:
 
 private:
     void Restart();
+    // True when a single-shot period is not over yet: the clock was started again for the rest.
+    bool WaitOn();
     int64_t period_ = 1000;
     int64_t runMode_ = RunMode::Off;
     struct Clock;

@@ -46,6 +46,18 @@ constexpr std::string_view kLibraryClassNames[] = {
     "RowColumnMismatch",
 };
 
+// The records of the value classes built so far.
+const fw::ClassRecord *valueClassRecords[4] = {};
+
+void RememberValueClassRecord(const fw::ClassRecord &record) {
+    for (const fw::ClassRecord *&slot : valueClassRecords) {
+        if (!slot) {
+            slot = &record;
+            return;
+        }
+    }
+}
+
 bool IsValueClass(std::string_view name) {
     return name == "Complex" || name == "ComplexMatrix" || name == "Matrix" || name == "Polynomial";
 }
@@ -72,11 +84,14 @@ void DestructionHook(fw::Object &object, int exitEntry) {
 
 } // namespace
 
-void LookUpValueClasses() {
+bool detail::valueClassesLookedUp = false;
+
+void detail::LookUpEachValueClass() {
     Complex::ClassRecordOf();
     ComplexMatrix::ClassRecordOf();
     Matrix::ClassRecordOf();
     Polynomial::ClassRecordOf();
+    valueClassesLookedUp = true;
 }
 
 void LookUpLibraryClasses() {
@@ -94,9 +109,18 @@ const fw::ClassRecord *FindLibraryErrorClass(std::string_view name) {
     return IsValueClass(name) ? nullptr : FindLibraryClass(name);
 }
 
+bool IsValueClassRecord(const fw::ClassRecord *record) {
+    if (!record) return false;
+    for (const fw::ClassRecord *known : valueClassRecords)
+        if (known == record) return true;
+    return false;
+}
+
 void BuildValueClassRecord(fw::ClassRecord &record, std::function<fw::Object *()> allocate, int initEntry,
-                           int memberCount) {
+                           int lastMemberEntry) {
     const int exitEntry = initEntry + 1;
+    const int memberCount = lastMemberEntry - exitEntry;
+    RememberValueClassRecord(record);
     record.base = nullptr;
     record.allocate = std::move(allocate);
     record.creationHook = [initEntry](fw::Object &object) { CreationHook(object, initEntry); };

@@ -7,33 +7,61 @@ using fw::Ref;
 using fw::String;
 using matrixlib::Forward;
 
-// Entries 2 (__init) and 3 (__exit), then the 23 members from entry 4.
+// The hooks, then the members in class-table order up to Operator_Compare.
 const fw::ClassRecord &Complex::ClassRecordOf() {
-    static const fw::ClassRecord &record = fw::ClassRegistry::Instance().LookUp(
-        "Complex", [](fw::ClassRecord &r) { matrixlib::BuildValueClassRecord(r, fw::Allocator<Complex>(), 2, 23); });
+    static const fw::ClassRecord &record = fw::ClassRegistry::Instance().LookUp("Complex", [](fw::ClassRecord &r) {
+        matrixlib::BuildValueClassRecord(r, fw::Allocator<Complex>(), CM_ENTRY_Complex_Init,
+                                         CM_ENTRY_Complex_Operator_Compare);
+    });
     return record;
 }
 
-double Complex::Real() { return Forward<double>(4, this); }
-double Complex::Imag() { return Forward<double>(5, this); }
-String Complex::Str() { return Forward<String>(6, this); }
-String Complex::Str2() { return Forward<String>(7, this); }
-String Complex::Str2EE() { return Forward<String>(8, this); }
-void Complex::Constructor() { Forward<void>(9, this); }
-void Complex::Constructor(double xRe, double xIm) { Forward<void>(10, this, xRe, xIm); }
-void Complex::Constructor(double x) { Forward<void>(11, this, x); }
-void Complex::Constructor(const String &inputString) { Forward<void>(12, this, inputString); }
-Ref<Complex> Complex::Operator_Negate() { return Forward<Ref<Complex>>(13, this); }
-Ref<Complex> Complex::Operator_Add(Complex *y) { return Forward<Ref<Complex>>(14, this, y); }
-Ref<Complex> Complex::Operator_Add(double yRe) { return Forward<Ref<Complex>>(15, this, yRe); }
-Ref<Complex> Complex::Operator_AddRight(double yRe) { return Forward<Ref<Complex>>(16, this, yRe); }
-Ref<Complex> Complex::Operator_Subtract(Complex *y) { return Forward<Ref<Complex>>(17, this, y); }
-Ref<Complex> Complex::Operator_Subtract(double yRe) { return Forward<Ref<Complex>>(18, this, yRe); }
-Ref<Complex> Complex::Operator_SubtractRight(double yRe) { return Forward<Ref<Complex>>(19, this, yRe); }
-Ref<Complex> Complex::Operator_Multiply(Complex *y) { return Forward<Ref<Complex>>(20, this, y); }
-Ref<Complex> Complex::Operator_Multiply(double yRe) { return Forward<Ref<Complex>>(21, this, yRe); }
-Ref<Complex> Complex::Operator_MultiplyRight(double yRe) { return Forward<Ref<Complex>>(22, this, yRe); }
-Ref<Complex> Complex::Operator_Divide(Complex *y) { return Forward<Ref<Complex>>(23, this, y); }
-Ref<Complex> Complex::Operator_Divide(double yRe) { return Forward<Ref<Complex>>(24, this, yRe); }
-Ref<Complex> Complex::Operator_DivideRight(double yRe) { return Forward<Ref<Complex>>(25, this, yRe); }
-int64_t Complex::Operator_Compare(Complex *x) { return Forward<int64_t>(26, this, x); }
+double Complex::Real() { return Forward<CM_ENTRY_Complex_Real, double>(this); }
+double Complex::Imag() { return Forward<CM_ENTRY_Complex_Imag, double>(this); }
+String Complex::Str() { return Forward<CM_ENTRY_Complex_Str, String>(this); }
+String Complex::Str2() { return Forward<CM_ENTRY_Complex_Str2, String>(this); }
+String Complex::Str2EE() { return Forward<CM_ENTRY_Complex_Str2EE, String>(this); }
+void Complex::Constructor() { Forward<CM_ENTRY_Complex_Constructor, void>(this); }
+void Complex::Constructor(double xRe, double xIm) { Forward<CM_ENTRY_Complex_Constructor_ReIm, void>(this, xRe, xIm); }
+void Complex::Constructor(double x) { Forward<CM_ENTRY_Complex_Constructor_Double, void>(this, x); }
+void Complex::Constructor(const String &inputString) {
+    Forward<CM_ENTRY_Complex_Constructor_Text, void>(this, inputString);
+}
+Ref<Complex> Complex::Operator_Negate() { return Forward<CM_ENTRY_Complex_Operator_Negate, Ref<Complex>>(this); }
+Ref<Complex> Complex::Operator_Add(Complex *y) {
+    return Forward<CM_ENTRY_Complex_Operator_Add_Complex, Ref<Complex>>(this, y);
+}
+Ref<Complex> Complex::Operator_Add(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_Add_Double, Ref<Complex>>(this, yRe);
+}
+Ref<Complex> Complex::Operator_AddRight(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_AddRight, Ref<Complex>>(this, yRe);
+}
+Ref<Complex> Complex::Operator_Subtract(Complex *y) {
+    return Forward<CM_ENTRY_Complex_Operator_Subtract_Complex, Ref<Complex>>(this, y);
+}
+Ref<Complex> Complex::Operator_Subtract(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_Subtract_Double, Ref<Complex>>(this, yRe);
+}
+Ref<Complex> Complex::Operator_SubtractRight(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_SubtractRight, Ref<Complex>>(this, yRe);
+}
+Ref<Complex> Complex::Operator_Multiply(Complex *y) {
+    return Forward<CM_ENTRY_Complex_Operator_Multiply_Complex, Ref<Complex>>(this, y);
+}
+Ref<Complex> Complex::Operator_Multiply(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_Multiply_Double, Ref<Complex>>(this, yRe);
+}
+Ref<Complex> Complex::Operator_MultiplyRight(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_MultiplyRight, Ref<Complex>>(this, yRe);
+}
+Ref<Complex> Complex::Operator_Divide(Complex *y) {
+    return Forward<CM_ENTRY_Complex_Operator_Divide_Complex, Ref<Complex>>(this, y);
+}
+Ref<Complex> Complex::Operator_Divide(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_Divide_Double, Ref<Complex>>(this, yRe);
+}
+Ref<Complex> Complex::Operator_DivideRight(double yRe) {
+    return Forward<CM_ENTRY_Complex_Operator_DivideRight, Ref<Complex>>(this, yRe);
+}
+int64_t Complex::Operator_Compare(Complex *x) { return Forward<CM_ENTRY_Complex_Operator_Compare, int64_t>(this, x); }

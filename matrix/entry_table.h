@@ -1,5 +1,7 @@
 #pragma once
 
+#include "libcomplexmatrix/include/complexmatrix_entries.h"
+
 namespace matrixlib {
 
 // One entry of the library entry table: the declaration text by which the
@@ -12,11 +14,10 @@ struct LibraryEntry {
     void *code; // null until bound
 };
 
-inline constexpr int kEntryCount = 111;
+inline constexpr int kEntryCount = CM_ENTRY_COUNT;
 
-// Entries 0 NumRows, 1 NumColumns, 2-26 Complex, 27-59 Matrix,
-// 60-102 ComplexMatrix, 103-110 Polynomial; each class's run opens with its
-// __init and __exit hooks and goes on with its members in class-table order.
+// One entry per entry of the library's list (complexmatrix_entries.h), in
+// its order; CM_ENTRY_<name> is an entry's index here.
 extern LibraryEntry entryTable[kEntryCount];
 
 // The library's file name as the table gives it.

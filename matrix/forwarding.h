@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <concepts>
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -17,8 +17,9 @@
 #include "matrix/library_object.h"
 
 // Calling the library's entries. A member of a library class is one line:
-//     double Matrix::Element(int64_t r, int64_t c) { return matrixlib::Forward<double>(34, this, r, c); }
-// The receiver comes first, then the arguments in declaration order.
+//     double Matrix::Element(int64_t r, int64_t c) { return Forward<CM_ENTRY_Matrix_Element, double>(this, r, c); }
+// The receiver comes first, then the arguments in declaration order; the
+// member's types must cross as the entry's C signature in the list says.
 
 namespace matrixlib {
 
@@ -28,38 +29,42 @@ namespace matrixlib {
 
 namespace detail {
 
-// How an argument crosses: its C type, and how it is passed while `hold`
-// keeps it alive for the call.
+// How an argument crosses: its C type, and how it is passed while its Hold,
+// which lives for the call, keeps it alive. Numbers need no hold.
+struct NoHold {};
+
 template <class T> struct Arg;
 
 template <> struct Arg<int64_t> {
     using C = int64_t;
-    static C Pass(int64_t value, fw::Ref<fw::Object> &, int) { return value; }
+    using Hold = NoHold;
+    static C Pass(int64_t value, Hold &, int) { return value; }
 };
 
 template <> struct Arg<double> {
     using C = double;
-    static C Pass(double value, fw::Ref<fw::Object> &, int) { return value; }
+    using Hold = NoHold;
+    static C Pass(double value, Hold &, int) { return value; }
 };
 
 template <class T>
 requires std::derived_from<T, LibraryObject>
 struct Arg<T *> {
     using C = cm_object *;
-    static C Pass(T *object, fw::Ref<fw::Object> &hold, int entry) {
+    using Hold = fw::Ref<fw::Object>;
+    static C Pass(T *object, Hold &hold, int entry) {
         if (!object) RaiseNilArgument(entry);
         hold = fw::Ref<fw::Object>(object);
         return ObjectToBoundary(object);
     }
 };
 
+// A string argument crosses as a LibraryString in the caller's frame: the
+// library only reads it during the call and has no way to keep it.
 template <> struct Arg<fw::String> {
     using C = cm_string *;
-    static C Pass(const fw::String &text, fw::Ref<fw::Object> &hold, int) {
-        auto *string = new LibraryString(text);
-        hold = fw::Ref<fw::Object>(string);
-        return StringToBoundary(string);
-    }
+    using Hold = std::optional<LibraryString>;
+    static C Pass(const fw::String &text, Hold &hold, int) { return StringToBoundary(&hold.emplace(text)); }
 };
 
 // How a result comes back: its C type, the value of a call that raised, and
@@ -90,15 +95,16 @@ template <> struct Result<fw::String> {
     }
 };
 
+// A library class has no subclasses, and only objects of T carry T's
+// record: comparing the record is the whole check.
 template <class T> struct Result<fw::Ref<T>> {
     using C = cm_object *;
     static fw::Ref<T> Empty() { return {}; }
     static fw::Ref<T> Take(C object, int entry) {
         if (!object) return {};
         fw::Ref<fw::Object> owned = fw::Ref<fw::Object>::Adopt(ObjectFromBoundary(object));
-        T *typed = dynamic_cast<T *>(owned.get());
-        if (!typed) RaiseWrongResultClass(entry, *owned);
-        return fw::Ref<T>(typed);
+        if (owned->Class() != &T::ClassRecordOf()) RaiseWrongResultClass(entry, *owned);
+        return fw::Ref<T>::Adopt(static_cast<T *>(owned.Detach()));
     }
 };
 
@@ -124,10 +130,11 @@ template <class R, class... Args> Outcome<R> CallEntry(int entry, const Args &..
     using Fn = typename detail::Result<R>::C (*)(typename detail::Arg<Args>::C...);
     const auto call = reinterpret_cast<Fn>(code);
 
-    std::array<fw::Ref<fw::Object>, sizeof...(Args)> holds;
+    std::tuple<typename detail::Arg<Args>::Hold...> holds;
     auto passed = [&]<std::size_t... I>(std::index_sequence<I...>) {
         // Braced initialisation passes the arguments strictly left to right.
-        return std::tuple<typename detail::Arg<Args>::C...>{detail::Arg<Args>::Pass(args, holds[I], entry)...};
+        return std::tuple<typename detail::Arg<Args>::C...>{
+            detail::Arg<Args>::Pass(args, std::get<I>(holds), entry)...};
     }
     (std::index_sequence_for<Args...>{});
 
@@ -152,9 +159,12 @@ template <class R> R RaisePending(Outcome<R> outcome) {
 // A member or global function of the library: makes sure the value classes'
 // records exist, so that the library can make objects of them, then calls
 // the entry and passes on what the library raised.
-template <class R, class... Args> R Forward(int entry, const Args &...args) {
+template <int Entry, class R, class... Args> R Forward(const Args &...args) {
+    static_assert(std::is_same_v<typename detail::Result<R>::C (*)(typename detail::Arg<Args>::C...),
+                                 typename cm::Entry<Entry>::Function>,
+                  "the forwarder's result and arguments do not cross as its entry's signature");
     LookUpValueClasses();
-    return RaisePending(CallEntry<R>(entry, args...));
+    return RaisePending(CallEntry<R>(Entry, args...));
 }
 
 } // namespace matrixlib

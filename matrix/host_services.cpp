@@ -79,14 +79,40 @@ const char *ClassName(const cm_object *object) {
     return record ? record->name.c_str() : "";
 }
 
+// The object as a LibraryObject when its class is one of the value classes,
+// whose records make only LibraryObjects; null otherwise.
+LibraryObject *AsLibraryObject(const cm_object *object) {
+    if (!object) return nullptr;
+    fw::Object *framework = ObjectFromBoundary(object);
+    return IsValueClassRecord(framework->Class()) ? static_cast<LibraryObject *>(framework) : nullptr;
+}
+
 void *GetData(const cm_object *object) {
-    auto *library = object ? dynamic_cast<LibraryObject *>(ObjectFromBoundary(object)) : nullptr;
+    LibraryObject *library = AsLibraryObject(object);
     return library ? library->LibraryData() : nullptr;
 }
 
 void SetData(cm_object *object, void *data) {
-    auto *library = object ? dynamic_cast<LibraryObject *>(ObjectFromBoundary(object)) : nullptr;
-    if (library) library->SetLibraryData(data);
+    if (LibraryObject *library = AsLibraryObject(object)) library->SetLibraryData(data);
+}
+
+// A value class's identity is its class record.
+const void *ClassIdentity(const char *className) {
+    return Guarded(
+        [&]() -> const void * {
+            const fw::ClassRecord *record = className ? FindLibraryClass(className) : nullptr;
+            return IsValueClassRecord(record) ? record : nullptr;
+        },
+        nullptr);
+}
+
+// The check on every argument of every call: one comparison of the class
+// record with the identity, which only a value class's record can match.
+void *DataOfClass(const cm_object *object, const void *identity) {
+    if (!object || !identity) return nullptr;
+    const fw::Object *framework = ObjectFromBoundary(object);
+    if (framework->Class() != identity) return nullptr;
+    return static_cast<const LibraryObject *>(framework)->LibraryData();
 }
 
 cm_string *NewString(const char *utf8, size_t length) {
@@ -126,8 +152,8 @@ void RaiseException(const char *className, const char *message) {
 }
 
 const cm_host_api host = {
-    CM_HOST_API_VERSION, sizeof(cm_host_api), NewObject,      Retain, Release, ClassName, GetData, SetData,
-    NewString,           StringData,          RaiseException,
+    CM_HOST_API_VERSION, sizeof(cm_host_api), NewObject,      Retain,        Release,     ClassName, GetData, SetData,
+    NewString,           StringData,          RaiseException, ClassIdentity, DataOfClass,
 };
 
 } // namespace

@@ -24,7 +24,11 @@ QString Plain(QString caption) {
 template <class ModelType, class ButtonType> class CaptionedButtonView : public ControlView {
 protected:
     CaptionedButtonView(ModelType &model, WindowView &window)
-        : ControlView(model, window), model_(model), button_(new ButtonType(window.Content())) {}
+        : ControlView(model, window), model_(model), button_(new ButtonType(window.Content())) {
+        // Reached by Tab; a click presses the button and leaves the keyboard
+        // focus in the field the user is typing into.
+        button_->setFocusPolicy(Qt::TabFocus);
+    }
 
     // The part of the button's width that the caption cannot use.
     virtual int CaptionInset() const = 0;

@@ -2,12 +2,14 @@
 
 #include "framework/control.h"
 
+#include <QBrush>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
+class QFocusEvent;
 class QKeyEvent;
 
 namespace fw::view {
@@ -15,10 +17,14 @@ namespace fw::view {
 class WindowView;
 
 // The key as KeyDown hands it on: Backspace 8, Tab 9, Return 13, Enter 3,
-// Escape 27, Left 28, Right 29, Up 30, Down 31, forward Delete 127, else the
-// key's text. Empty for keys held with Ctrl, Alt or Meta (menu commands) and
-// for keys with no text (Shift alone, F1, Home...).
+// Escape 27, Left 28, Right 29, Up 30, Down 31, forward Delete 127 (with or
+// without modifiers); Ctrl with a letter its control character (Ctrl+A 1 ..
+// Ctrl+Z 26, as X11 types them); else the key's text, and the empty text for
+// a key that types none (Home, F5, Page Up...).
 String KeyText(const QKeyEvent &event);
+// A press of Shift, Ctrl, Alt, Meta (or a lock key) alone: no key press of
+// its own, so it reaches no KeyDown handler.
+bool IsModifierKey(const QKeyEvent &event);
 
 // Hands a widget's events to a function first; True: the event is taken.
 class EventHook : public QObject {
@@ -64,11 +70,18 @@ protected:
     virtual bool OnKey(QKeyEvent &event);
 
 private:
+    bool OnFocusOut(QFocusEvent &event);
+    // Whether the control shows its selection only while it has the focus.
+    bool HidesSelection() const;
+    void ShowSelection(bool shown);
+
     Control &model_;
     WindowView &window_;
     QPointer<QWidget> widget_;
     QPointer<EventHook> hook_;
     Qt::FocusPolicy naturalFocus_ = Qt::NoFocus;
+    bool selectionHidden_ = false;
+    QBrush shownHighlight_[2], shownHighlightedText_[2]; // active, inactive
 };
 
 } // namespace fw::view

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
@@ -93,6 +94,34 @@ void BuildMenuBar(QMenuBar &bar, MenuBar &menuBar, Window &window) {
         AddEntries(*menu, *top, weak);
         bar.addMenu(menu);
     }
+}
+
+namespace {
+void AddShortcutEntries(QWidget &owner, MenuItem &parent, const WeakRef<Window> &window, QList<QAction *> &made) {
+    for (const Ref<MenuItem> &child : parent.Children()) {
+        if (child->IsSeparator()) continue;
+        if (child->Count() > 0) {
+            AddShortcutEntries(owner, *child, window, made);
+        } else if (!child->Shortcut().empty()) {
+            QAction *action = MakeAction(owner, *child, window);
+            owner.addAction(action);
+            made.append(action);
+        }
+    }
+}
+} // namespace
+
+QList<QAction *> AddShortcutActions(QWidget &owner, MenuBar &menuBar, Window &window) {
+    QList<QAction *> made;
+    AddShortcutEntries(owner, menuBar, WeakRef<Window>(&window), made);
+    return made;
+}
+
+bool ShortcutTaken(const QList<QAction *> &actions, const QKeyEvent &event) {
+    const QKeySequence pressed(QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key())));
+    for (const QAction *action : actions)
+        if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed) return true;
+    return false;
 }
 
 Ref<MenuItem> PopUpMenu(MenuItem &item, const QPoint *at) {

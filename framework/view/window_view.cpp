@@ -1,12 +1,14 @@
 #include "framework/view/window_view.h"
 
 #include "framework/app_runtime.h"
+#include "framework/application.h"
 #include "framework/rect_control.h"
 #include "framework/view/control_view.h"
 #include "framework/view/menu_view.h"
 #include "framework/view/qt_support.h"
 #include "framework/window_registry.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -47,8 +49,8 @@ protected:
         RuntimeCallHandler([&] { window->Close(); });
     }
     void keyPressEvent(QKeyEvent *event) override {
+        if (!view_ || IsModifierKey(*event)) return QWidget::keyPressEvent(event);
         const String key = KeyText(*event);
-        if (!view_ || key.empty()) return QWidget::keyPressEvent(event);
         Ref<Window> window(&view_->Model());
         RuntimeCallHandler([&] { window->RaiseKeyDown(key); });
     }
@@ -121,7 +123,11 @@ QWidget *WindowView::Content() const { return content_; }
 void WindowView::Apply(Aspect aspect) {
     if (!frame_) return;
     const bool all = aspect == Aspect::All;
-    if (all || aspect == Aspect::Caption) frame_->setWindowTitle(ToQt(model_.Title().view()));
+    if (all || aspect == Aspect::Caption) {
+        // Qt puts the program's name on a window with an empty title; a blank shows none.
+        const QString title = ToQt(model_.Title().view());
+        frame_->setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
+    }
     if (all || aspect == Aspect::Frame) ApplyFrame();
     if (all || aspect == Aspect::Geometry) ApplyGeometry();
     if (all || aspect == Aspect::Colour) ApplyColours();
@@ -171,7 +177,16 @@ void WindowView::ApplyColours() {
 }
 
 void WindowView::RebuildMenuBar() {
+    if (!frame_) return;
     QMenuBar *old = menuBar_;
+    for (QAction *action : std::as_const(shortcutActions_)) {
+        frame_->removeAction(action);
+        action->deleteLater(); // a menu command may have brought us here
+    }
+    shortcutActions_.clear();
+    if (!model_.MenuBar())
+        if (Application *app = App(); app && app->MenuBar())
+            shortcutActions_ = AddShortcutActions(*frame_, *app->MenuBar(), model_);
     if (model_.MenuBar()) {
         auto *bar = new QMenuBar(frame_);
         BuildMenuBar(*bar, *model_.MenuBar(), model_);
@@ -212,6 +227,12 @@ void WindowView::Show() {
             }
         }
     }
+    if (hiddenAt_) {
+        // Back where it was: the window system would place it anew.
+        frame_->move(*hiddenAt_);
+        hiddenAt_.reset();
+    }
+    if (frame_->isMinimized()) frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
     if (model_.FullScreen())
         frame_->showFullScreen();
     else
@@ -221,7 +242,9 @@ void WindowView::Show() {
 }
 
 void WindowView::Hide() {
-    if (frame_) frame_->hide();
+    if (!frame_) return;
+    if (frame_->isVisible()) hiddenAt_ = frame_->pos();
+    frame_->hide();
 }
 
 bool WindowView::IsShown() const { return frame_ && frame_->isVisible(); }
@@ -272,6 +295,11 @@ ControlView *WindowView::FocusedControl() const {
         if (v && v->Widget() && (v->Widget() == focus || v->Widget()->isAncestorOf(focus))) return v;
     }
     return nullptr;
+}
+
+bool WindowView::MenuTakes(const QKeyEvent &event) const {
+    if (menuBar_ && ShortcutTaken(menuBar_->findChildren<QAction *>(), event)) return true;
+    return ShortcutTaken(shortcutActions_, event);
 }
 
 void RebuildAllMenuBars() {

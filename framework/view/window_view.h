@@ -2,12 +2,17 @@
 
 #include "framework/window.h"
 
+#include <QList>
 #include <QMenuBar>
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
+class QAction;
+class QKeyEvent;
 class QVBoxLayout;
 
 namespace fw::view {
@@ -42,6 +47,9 @@ public:
 
     // The view of the control that has the keyboard focus, else null.
     ControlView *FocusedControl() const;
+    // Whether a menu entry of the window takes this key: menu keys go to the
+    // menu before any control sees them.
+    bool MenuTakes(const QKeyEvent &event) const;
 
 private:
     // The widgets of the controls that take the focus, by rising TabIndex
@@ -54,7 +62,11 @@ private:
     QPointer<FrameWidget> frame_;
     QPointer<ContentWidget> content_;
     QPointer<QMenuBar> menuBar_;
+    // A window that shows no menu bar of its own still takes the keys of the
+    // application's menu bar, through these actions drawn nowhere.
+    QList<QAction *> shortcutActions_;
     QVBoxLayout *layout_ = nullptr;
+    std::optional<QPoint> hiddenAt_; // where the window was when it was hidden
     bool tabOrderPending_ = false;
     bool shownOnce_ = false;
 };

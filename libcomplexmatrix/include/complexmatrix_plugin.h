@@ -15,7 +15,9 @@
  * raised). Only the first raise of a call counts.
  *
  * The host table is versioned and append-only: a library checks `version`
- * and uses only the fields that version has.
+ * and uses only the fields that version has. On the hot path the library
+ * checks an argument's class by the identity the host gives each value class
+ * (data_of_class), not by its name.
  */
 #ifndef COMPLEXMATRIX_PLUGIN_H
 #define COMPLEXMATRIX_PLUGIN_H
@@ -30,7 +32,7 @@ extern "C" {
 typedef struct cm_object cm_object; /* a host object of a library class */
 typedef struct cm_string cm_string; /* a host string, UTF-8 */
 
-#define CM_HOST_API_VERSION 1u
+#define CM_HOST_API_VERSION 2u
 
 typedef struct cm_host_api {
     uint32_t version; /* CM_HOST_API_VERSION */
@@ -57,10 +59,20 @@ typedef struct cm_host_api {
     /* Raise an exception of the named class with a message. The class is one
      * of the library's error classes or "RuntimeException". */
     void (*raise)(const char *class_name, const char *message);
+
+    /* Since version 2: checking an object's class without comparing names. */
+
+    /* The identity of a value class ("Matrix", "Complex", "ComplexMatrix",
+     * "Polynomial"): one pointer, the same for every object of the class for
+     * the life of the process. NULL for any other name. */
+    const void *(*class_identity)(const char *class_name);
+    /* The library's data of an object whose class has that identity; NULL
+     * when the object is NULL, of another class, or has no data. */
+    void *(*data_of_class)(const cm_object *object, const void *class_identity);
 } cm_host_api;
 
 typedef struct cm_entry {
-    const char *declaration; /* exact declaration text, e.g. "Matrix.Str() As String" */
+    const char *declaration; /* exact declaration text, as complexmatrix_entries.h lists it */
     void *function;          /* the implementing function, cast to void* */
 } cm_entry;
 
@@ -69,8 +81,8 @@ typedef struct cm_entry {
  * success; returns non-zero and writes a NUL-terminated reason into `error`
  * (at most error_size bytes) when it cannot serve this host.
  */
-typedef int (*cm_plugin_entry_fn)(const cm_host_api *host, const cm_entry **entries,
-                                  size_t *count, char *error, size_t error_size);
+typedef int (*cm_plugin_entry_fn)(const cm_host_api *host, const cm_entry **entries, size_t *count, char *error,
+                                  size_t error_size);
 
 #define CM_PLUGIN_ENTRY_NAME "cm_plugin_entry"
 

@@ -59,123 +59,83 @@ CM divide_mm(const CM &a, const CM &b) { return divide(a, b); }
 CM divide_ms(const CM &a, Z x) { return divide(a, x); }
 CM divide_sm(Z x, const CM &a) { return divide(x, a); }
 
-// The seven overloads of one operator, in table order.
-template <Apply mm, ApplyScalar ms, ApplyScalarRight sm>
-void add_operator(std::vector<cm_entry> &entries, const char *const (&declarations)[7]) {
-    void *const functions[7] = {
-        entry_function(&with_matrix<mm>),        entry_function(&with_real<mm>),
-        entry_function(&with_real_right<mm>),    entry_function(&with_complex<ms>),
-        entry_function(&with_complex_right<sm>), entry_function(&with_double<ms>),
-        entry_function(&with_double_right<sm>),
+// The seven overloads of one operator, whose first entry is First: with a
+// ComplexMatrix, a Matrix on either side, a Complex on either side and a
+// Double on either side.
+template <int First, Apply mm, ApplyScalar ms, ApplyScalarRight sm>
+void add_operator(std::vector<Registration> &entries) {
+    const Registration overloads[] = {
+        offer<First>(&with_matrix<mm>),
+        offer<First + 1>(&with_real<mm>),
+        offer<First + 2>(&with_real_right<mm>),
+        offer<First + 3>(&with_complex<ms>),
+        offer<First + 4>(&with_complex_right<sm>),
+        offer<First + 5>(&with_double<ms>),
+        offer<First + 6>(&with_double_right<sm>),
     };
-    for (int k = 0; k < 7; ++k)
-        entries.push_back({declarations[k], functions[k]});
+    entries.insert(entries.end(), std::begin(overloads), std::end(overloads));
 }
-
-constexpr const char *kAdd[7] = {
-    "ComplexMatrix.Operator_Add(x As ComplexMatrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Add(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_AddRight(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Add(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_AddRight(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_Add(x As Double) As ComplexMatrix",
-    "ComplexMatrix.Operator_AddRight(x As Double) As ComplexMatrix",
-};
-constexpr const char *kSubtract[7] = {
-    "ComplexMatrix.Operator_Subtract(x As ComplexMatrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Subtract(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_SubtractRight(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Subtract(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_SubtractRight(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_Subtract(x As Double) As ComplexMatrix",
-    "ComplexMatrix.Operator_SubtractRight(x As Double) As ComplexMatrix",
-};
-constexpr const char *kMultiply[7] = {
-    "ComplexMatrix.Operator_Multiply(x As ComplexMatrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Multiply(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_MultiplyRight(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Multiply(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_MultiplyRight(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_Multiply(x As Double) As ComplexMatrix",
-    "ComplexMatrix.Operator_MultiplyRight(x As Double) As ComplexMatrix",
-};
-constexpr const char *kDivide[7] = {
-    "ComplexMatrix.Operator_Divide(x As ComplexMatrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Divide(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_DivideRight(x As Matrix) As ComplexMatrix",
-    "ComplexMatrix.Operator_Divide(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_DivideRight(x As Complex) As ComplexMatrix",
-    "ComplexMatrix.Operator_Divide(x As Double) As ComplexMatrix",
-    "ComplexMatrix.Operator_DivideRight(x As Double) As ComplexMatrix",
-};
 
 } // namespace
 
-void add_complex_matrix_entries(std::vector<cm_entry> &entries) {
-    const cm_entry head[] = {
-        {"ComplexMatrix.__init", entry_function(&init_hook<ComplexMatrixClass>)},
-        {"ComplexMatrix.__exit", entry_function(&exit_hook<ComplexMatrixClass>)},
-        {"ComplexMatrix.Constructor()",
-         entry_function(+[](cm_object *self) { guarded([&] { self_of(self) = CM(0, 0); }); })},
-        {"ComplexMatrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer)",
-         entry_function(+[](cm_object *self, int64_t rows, int64_t columns) {
-             guarded([&] {
-                 CM &m = self_of(self);
-                 m = zeros<Z>(rows, columns);
-             });
-         })},
+void add_complex_matrix_entries(std::vector<Registration> &entries) {
+    const Registration head[] = {
+        offer<CM_ENTRY_ComplexMatrix_Init>(&init_hook<ComplexMatrixClass>),
+        offer<CM_ENTRY_ComplexMatrix_Exit>(&exit_hook<ComplexMatrixClass>),
+        offer<CM_ENTRY_ComplexMatrix_Constructor>(+[](cm_object *self) { guarded([&] { self_of(self) = CM(0, 0); }); }),
+        offer<CM_ENTRY_ComplexMatrix_Constructor_Shape>(+[](cm_object *self, int64_t rows, int64_t columns) {
+            guarded([&] {
+                CM &m = self_of(self);
+                m = zeros<Z>(rows, columns);
+            });
+        }),
         // The text decides the shape; the counts are not used.
-        {"ComplexMatrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer,  ComplexMatrixString As "
-         "String)",
-         entry_function(+[](cm_object *self, int64_t, int64_t, cm_string *text) {
-             guarded([&] {
-                 CM &m = self_of(self);
-                 m = read_complex_matrix(text_of(text));
-             });
-         })},
-        {"ComplexMatrix.Str() As String", entry_function(+[](cm_object *self) {
-             return guarded([&] { return make_string(write_complex_matrix(self_of(self))); });
-         })},
-        {"ComplexMatrix.Str2() As String", entry_function(+[](cm_object *self) {
-             return guarded([&] { return make_string(write_complex_matrix_short(self_of(self))); });
-         })},
-        {"ComplexMatrix.Real() as Matrix", entry_function(+[](cm_object *self) {
-             return guarded([&] { return make_result<MatrixClass>(self_of(self).real()); });
-         })},
-        {"ComplexMatrix.Imag() as Matrix", entry_function(+[](cm_object *self) {
-             return guarded([&] { return make_result<MatrixClass>(self_of(self).imag()); });
-         })},
-        {"ComplexMatrix.Element(rowIndex As Integer, columnIndex As Integer) As Complex",
-         entry_function(+[](cm_object *self, int64_t row, int64_t column) {
-             return guarded([&] { return make_result<ComplexClass>(element(self_of(self), row, column)); });
-         })},
-        {"ComplexMatrix.Operator_Negate() As ComplexMatrix",
-         entry_function(+[](cm_object *self) { return guarded([&] { return result(-self_of(self)); }); })},
+        offer<CM_ENTRY_ComplexMatrix_Constructor_Text>(+[](cm_object *self, int64_t, int64_t, cm_string *text) {
+            guarded([&] {
+                CM &m = self_of(self);
+                m = read_complex_matrix(text_of(text));
+            });
+        }),
+        offer<CM_ENTRY_ComplexMatrix_Str>(
+            +[](cm_object *self) { return guarded([&] { return make_string(write_complex_matrix(self_of(self))); }); }),
+        offer<CM_ENTRY_ComplexMatrix_Str2>(+[](cm_object *self) {
+            return guarded([&] { return make_string(write_complex_matrix_short(self_of(self))); });
+        }),
+        offer<CM_ENTRY_ComplexMatrix_Real>(
+            +[](cm_object *self) { return guarded([&] { return make_result<MatrixClass>(self_of(self).real()); }); }),
+        offer<CM_ENTRY_ComplexMatrix_Imag>(
+            +[](cm_object *self) { return guarded([&] { return make_result<MatrixClass>(self_of(self).imag()); }); }),
+        offer<CM_ENTRY_ComplexMatrix_Element>(+[](cm_object *self, int64_t row, int64_t column) {
+            return guarded([&] { return make_result<ComplexClass>(element(self_of(self), row, column)); });
+        }),
+        offer<CM_ENTRY_ComplexMatrix_Operator_Negate>(
+            +[](cm_object *self) { return guarded([&] { return result(-self_of(self)); }); }),
     };
     entries.insert(entries.end(), std::begin(head), std::end(head));
 
-    add_operator<&add_mm, &add_ms, &add_sm>(entries, kAdd);
-    add_operator<&subtract_mm, &subtract_ms, &subtract_sm>(entries, kSubtract);
-    add_operator<&multiply_mm, &multiply_ms, &multiply_sm>(entries, kMultiply);
-    add_operator<&divide_mm, &divide_ms, &divide_sm>(entries, kDivide);
+    add_operator<CM_ENTRY_ComplexMatrix_Operator_Add_ComplexMatrix, &add_mm, &add_ms, &add_sm>(entries);
+    add_operator<CM_ENTRY_ComplexMatrix_Operator_Subtract_ComplexMatrix, &subtract_mm, &subtract_ms, &subtract_sm>(
+        entries);
+    add_operator<CM_ENTRY_ComplexMatrix_Operator_Multiply_ComplexMatrix, &multiply_mm, &multiply_ms, &multiply_sm>(
+        entries);
+    add_operator<CM_ENTRY_ComplexMatrix_Operator_Divide_ComplexMatrix, &divide_mm, &divide_ms, &divide_sm>(entries);
 
-    const cm_entry tail[] = {
+    const Registration tail[] = {
         // A Nil operand is unequal: the object counts as the greater.
-        {"ComplexMatrix.Operator_Compare(x As ComplexMatrix) As Integer",
-         entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&]() -> int64_t {
-                 const CM &m = self_of(self);
-                 return x ? compare_matrices(m, matrix_arg(x)) : 1;
-             });
-         })},
-        {"ComplexMatrix.Operator_Compare(x As Matrix) As Integer", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&]() -> int64_t {
-                 const CM &m = self_of(self);
-                 return x ? compare_matrices(m, real_arg(x)) : 1;
-             });
-         })},
-        {"ComplexMatrix.NumRows() As Integer", entry_function(&rows_of<ComplexMatrixClass>)},
-        {"ComplexMatrix.NumColumns() As Integer", entry_function(&columns_of<ComplexMatrixClass>)},
+        offer<CM_ENTRY_ComplexMatrix_Operator_Compare_ComplexMatrix>(+[](cm_object *self, cm_object *x) {
+            return guarded([&]() -> int64_t {
+                const CM &m = self_of(self);
+                return x ? compare_matrices(m, matrix_arg(x)) : 1;
+            });
+        }),
+        offer<CM_ENTRY_ComplexMatrix_Operator_Compare_Matrix>(+[](cm_object *self, cm_object *x) {
+            return guarded([&]() -> int64_t {
+                const CM &m = self_of(self);
+                return x ? compare_matrices(m, real_arg(x)) : 1;
+            });
+        }),
+        offer<CM_ENTRY_ComplexMatrix_NumRows>(&rows_of<ComplexMatrixClass>),
+        offer<CM_ENTRY_ComplexMatrix_NumColumns>(&columns_of<ComplexMatrixClass>),
     };
     entries.insert(entries.end(), std::begin(tail), std::end(tail));
 }

@@ -12,6 +12,7 @@
 
 #include <Eigen/Core>
 
+#include "complexmatrix_entries.h"
 #include "complexmatrix_plugin.h"
 
 // What the entries share: the host's services, the four value classes and
@@ -21,6 +22,11 @@ namespace cmlib {
 // The host table that cm_plugin_entry accepted; a copy of its own.
 const cm_host_api &host();
 void set_host(const cm_host_api &api);
+
+// The host's identity of the value class in that slot (0 to
+// kValueClassCount - 1), asked once per host.
+inline constexpr int kValueClassCount = 4;
+const void *class_identity(int slot, const char *class_name);
 
 // A failure inside an entry, raised on the host as an exception of the class.
 struct LibraryError {
@@ -39,18 +45,22 @@ struct HostRaised {};
 // object of the class holds.
 struct MatrixClass {
     static constexpr const char *name = "Matrix";
+    static constexpr int slot = 0;
     using Value = Eigen::MatrixXd;
 };
 struct ComplexClass {
     static constexpr const char *name = "Complex";
+    static constexpr int slot = 1;
     using Value = std::complex<double>;
 };
 struct ComplexMatrixClass {
     static constexpr const char *name = "ComplexMatrix";
+    static constexpr int slot = 2;
     using Value = Eigen::MatrixXcd;
 };
 struct PolynomialClass {
     static constexpr const char *name = "Polynomial";
+    static constexpr int slot = 3;
     using Value = std::vector<std::complex<double>>; // coefficient i belongs to x^i
 };
 
@@ -70,17 +80,24 @@ private:
     cm_object *object_;
 };
 
-// The contents of an object of class K. A nil object, an object of another
-// class or one whose contents are missing is refused with an exception.
-template <class K> typename K::Value &value_of(const cm_object *object) {
+// Why an object gives no contents of class K: nil, of another class, or
+// without contents. Raised as the exception of the class.
+template <class K> [[noreturn]] void refuse_object(const cm_object *object) {
     if (!object) fail("BadArgumentException", std::string("a ") + K::name + " argument is Nil");
     const char *actual = host().class_name(object);
     if (!actual || std::strcmp(actual, K::name) != 0) {
         fail("BadArgumentException",
              std::string("expected a ") + K::name + ", got " + (actual ? actual : "an object of no class"));
     }
-    void *data = host().get_data(object);
-    if (!data) fail("RuntimeException", std::string("the ") + K::name + " object has no contents");
+    fail("RuntimeException", std::string("the ") + K::name + " object has no contents");
+}
+
+// The contents of an object of class K. A nil object, an object of another
+// class or one whose contents are missing is refused with an exception. The
+// class is checked by the host's identity of K, without comparing names.
+template <class K> typename K::Value &value_of(const cm_object *object) {
+    void *data = host().data_of_class(object, class_identity(K::slot, K::name));
+    if (!data) refuse_object<K>(object);
     return *static_cast<typename K::Value *>(data);
 }
 
@@ -149,14 +166,22 @@ template <class K> int64_t columns_of(cm_object *m) {
     return guarded([&] { return static_cast<int64_t>(value_of<K>(m).cols()); });
 }
 
-// An entry's function as the entry table holds it.
-template <class Function> void *entry_function(Function *function) { return reinterpret_cast<void *>(function); }
+// One entry the library offers: its index in the entry list and its
+// function, which must have the type the list gives the entry.
+struct Registration {
+    int index;
+    void *function;
+};
 
-// Each class's entries in table order.
-void add_complex_entries(std::vector<cm_entry> &entries);
-void add_matrix_entries(std::vector<cm_entry> &entries);
-void add_global_entries(std::vector<cm_entry> &entries);
-void add_complex_matrix_entries(std::vector<cm_entry> &entries);
-void add_polynomial_entries(std::vector<cm_entry> &entries);
+template <int Index> Registration offer(typename cm::Entry<Index>::Function function) {
+    return {Index, reinterpret_cast<void *>(function)};
+}
+
+// Each class's entries.
+void add_complex_entries(std::vector<Registration> &entries);
+void add_matrix_entries(std::vector<Registration> &entries);
+void add_global_entries(std::vector<Registration> &entries);
+void add_complex_matrix_entries(std::vector<Registration> &entries);
+void add_polynomial_entries(std::vector<Registration> &entries);
 
 } // namespace cmlib

@@ -43,86 +43,80 @@ template <ApplyComplexRight op> cm_object *with_complex_right(cm_object *self, c
 
 } // namespace
 
-void add_global_entries(std::vector<cm_entry> &entries) {
-    entries.push_back({"NumRows(theMatrix As Matrix) As Integer", entry_function(&rows_of<MatrixClass>)});
-    entries.push_back({"NumColumns(theMatrix As Matrix) As Integer", entry_function(&columns_of<MatrixClass>)});
+void add_global_entries(std::vector<Registration> &entries) {
+    entries.push_back(offer<CM_ENTRY_NumRows>(&rows_of<MatrixClass>));
+    entries.push_back(offer<CM_ENTRY_NumColumns>(&columns_of<MatrixClass>));
 }
 
-void add_matrix_entries(std::vector<cm_entry> &entries) {
-    const cm_entry table[] = {
-        {"Matrix.__init", entry_function(&init_hook<MatrixClass>)},
-        {"Matrix.__exit", entry_function(&exit_hook<MatrixClass>)},
-        {"Matrix.Constructor()",
-         entry_function(+[](cm_object *self) { guarded([&] { self_of(self) = Eigen::MatrixXd(0, 0); }); })},
-        {"Matrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer)",
-         entry_function(+[](cm_object *self, int64_t rows, int64_t columns) {
-             guarded([&] {
-                 Eigen::MatrixXd &m = self_of(self);
-                 m = zeros<double>(rows, columns);
-             });
-         })},
+void add_matrix_entries(std::vector<Registration> &entries) {
+    const Registration table[] = {
+        offer<CM_ENTRY_Matrix_Init>(&init_hook<MatrixClass>),
+        offer<CM_ENTRY_Matrix_Exit>(&exit_hook<MatrixClass>),
+        offer<CM_ENTRY_Matrix_Constructor>(
+            +[](cm_object *self) { guarded([&] { self_of(self) = Eigen::MatrixXd(0, 0); }); }),
+        offer<CM_ENTRY_Matrix_Constructor_Shape>(+[](cm_object *self, int64_t rows, int64_t columns) {
+            guarded([&] {
+                Eigen::MatrixXd &m = self_of(self);
+                m = zeros<double>(rows, columns);
+            });
+        }),
         // The text decides the shape; the counts are not used.
-        {"Matrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer, matrixString As String)",
-         entry_function(+[](cm_object *self, int64_t, int64_t, cm_string *text) {
-             guarded([&] {
-                 Eigen::MatrixXd &m = self_of(self);
-                 m = read_matrix(text_of(text));
-             });
-         })},
-        {"Matrix.Str() As String", entry_function(+[](cm_object *self) {
-             return guarded([&] { return make_string(write_matrix(self_of(self))); });
-         })},
-        {"Matrix.Str2() As String", entry_function(+[](cm_object *self) {
-             return guarded([&] { return make_string(write_matrix_short(self_of(self))); });
-         })},
-        {"Matrix.Element(rowIndex As Integer, columnIndex As Integer) As Double",
-         entry_function(+[](cm_object *self, int64_t row, int64_t column) {
-             return guarded([&] { return element(self_of(self), row, column); });
-         })},
-        {"Matrix.Operator_Negate() As Matrix",
-         entry_function(+[](cm_object *self) { return guarded([&] { return result(-self_of(self)); }); })},
+        offer<CM_ENTRY_Matrix_Constructor_Text>(+[](cm_object *self, int64_t, int64_t, cm_string *text) {
+            guarded([&] {
+                Eigen::MatrixXd &m = self_of(self);
+                m = read_matrix(text_of(text));
+            });
+        }),
+        offer<CM_ENTRY_Matrix_Str>(
+            +[](cm_object *self) { return guarded([&] { return make_string(write_matrix(self_of(self))); }); }),
+        offer<CM_ENTRY_Matrix_Str2>(
+            +[](cm_object *self) { return guarded([&] { return make_string(write_matrix_short(self_of(self))); }); }),
+        offer<CM_ENTRY_Matrix_Element>(+[](cm_object *self, int64_t row, int64_t column) {
+            return guarded([&] { return element(self_of(self), row, column); });
+        }),
+        offer<CM_ENTRY_Matrix_Operator_Negate>(
+            +[](cm_object *self) { return guarded([&] { return result(-self_of(self)); }); }),
 
         // Addition and multiplication by a scalar are the same on either side.
-        {"Matrix.Operator_Add(x As Matrix) As Matrix", entry_function(&with_matrix<&add<double>>)},
-        {"Matrix.Operator_Add(x As Double) As Matrix", entry_function(&with_double<&add<double>>)},
-        {"Matrix.Operator_AddRight(x As Double) As Matrix", entry_function(&with_double<&add<double>>)},
-        {"Matrix.Operator_Add(x As Complex) As ComplexMatrix", entry_function(&with_complex<&add<Z>>)},
-        {"Matrix.Operator_AddRight(x As Complex) As ComplexMatrix", entry_function(&with_complex<&add<Z>>)},
+        offer<CM_ENTRY_Matrix_Operator_Add_Matrix>(&with_matrix<&add<double>>),
+        offer<CM_ENTRY_Matrix_Operator_Add_Double>(&with_double<&add<double>>),
+        offer<CM_ENTRY_Matrix_Operator_AddRight_Double>(&with_double<&add<double>>),
+        offer<CM_ENTRY_Matrix_Operator_Add_Complex>(&with_complex<&add<Z>>),
+        offer<CM_ENTRY_Matrix_Operator_AddRight_Complex>(&with_complex<&add<Z>>),
 
-        {"Matrix.Operator_Subtract(x As Matrix) As Matrix", entry_function(&with_matrix<&subtract<double>>)},
-        {"Matrix.Operator_Subtract(x As Double) As Matrix", entry_function(&with_double<&subtract<double>>)},
-        {"Matrix.Operator_SubtractRight(x As Double) As Matrix", entry_function(&with_double_right<&subtract<double>>)},
-        {"Matrix.Operator_Subtract(x As Complex) As ComplexMatrix", entry_function(&with_complex<&subtract<Z>>)},
-        {"Matrix.Operator_SubtractRight(x As Complex) As ComplexMatrix",
-         entry_function(&with_complex_right<&subtract<Z>>)},
+        offer<CM_ENTRY_Matrix_Operator_Subtract_Matrix>(&with_matrix<&subtract<double>>),
+        offer<CM_ENTRY_Matrix_Operator_Subtract_Double>(&with_double<&subtract<double>>),
+        offer<CM_ENTRY_Matrix_Operator_SubtractRight_Double>(&with_double_right<&subtract<double>>),
+        offer<CM_ENTRY_Matrix_Operator_Subtract_Complex>(&with_complex<&subtract<Z>>),
+        offer<CM_ENTRY_Matrix_Operator_SubtractRight_Complex>(&with_complex_right<&subtract<Z>>),
 
-        {"Matrix.Operator_Multiply(x As Matrix) As Matrix", entry_function(&with_matrix<&multiply<double>>)},
-        {"Matrix.Operator_Multiply(x As Double) As Matrix", entry_function(&with_double<&multiply<double>>)},
-        {"Matrix.Operator_MultiplyRight(x As Double) As Matrix", entry_function(&with_double<&multiply<double>>)},
-        {"Matrix.Operator_Multiply(x As Complex) As ComplexMatrix", entry_function(&with_complex<&multiply<Z>>)},
-        {"Matrix.Operator_MultiplyRight(x As Complex) As ComplexMatrix", entry_function(&with_complex<&multiply<Z>>)},
+        offer<CM_ENTRY_Matrix_Operator_Multiply_Matrix>(&with_matrix<&multiply<double>>),
+        offer<CM_ENTRY_Matrix_Operator_Multiply_Double>(&with_double<&multiply<double>>),
+        offer<CM_ENTRY_Matrix_Operator_MultiplyRight_Double>(&with_double<&multiply<double>>),
+        offer<CM_ENTRY_Matrix_Operator_Multiply_Complex>(&with_complex<&multiply<Z>>),
+        offer<CM_ENTRY_Matrix_Operator_MultiplyRight_Complex>(&with_complex<&multiply<Z>>),
 
-        {"Matrix.Operator_Divide(x As Double) As Matrix", entry_function(&with_double<&divide<double>>)},
-        {"Matrix.Operator_DivideRight(x As Double) As Matrix", entry_function(&with_double_right<&divide<double>>)},
-        {"Matrix.Operator_Divide(x As Complex) As ComplexMatrix", entry_function(&with_complex<&divide<Z>>)},
-        {"Matrix.Operator_DivideRight(x As Complex) As ComplexMatrix", entry_function(&with_complex_right<&divide<Z>>)},
-        {"Matrix.Operator_Divide(x As Matrix) As Matrix", entry_function(&with_matrix<&divide<double>>)},
+        offer<CM_ENTRY_Matrix_Operator_Divide_Double>(&with_double<&divide<double>>),
+        offer<CM_ENTRY_Matrix_Operator_DivideRight_Double>(&with_double_right<&divide<double>>),
+        offer<CM_ENTRY_Matrix_Operator_Divide_Complex>(&with_complex<&divide<Z>>),
+        offer<CM_ENTRY_Matrix_Operator_DivideRight_Complex>(&with_complex_right<&divide<Z>>),
+        offer<CM_ENTRY_Matrix_Operator_Divide_Matrix>(&with_matrix<&divide<double>>),
 
         // A Nil operand is unequal: the object counts as the greater.
-        {"Matrix.Operator_Compare(x As Matrix) As Integer", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&]() -> int64_t {
-                 const Eigen::MatrixXd &m = self_of(self);
-                 return x ? compare_matrices(m, matrix_arg(x)) : 1;
-             });
-         })},
-        {"Matrix.Operator_Compare(x As ComplexMatrix) As Integer", entry_function(+[](cm_object *self, cm_object *x) {
-             return guarded([&]() -> int64_t {
-                 const Eigen::MatrixXcd m = to_complex(self_of(self));
-                 return x ? compare_matrices(m, value_of<ComplexMatrixClass>(x)) : 1;
-             });
-         })},
-        {"Matrix.NumRows() As Integer", entry_function(&rows_of<MatrixClass>)},
-        {"Matrix.NumColumns() As Integer", entry_function(&columns_of<MatrixClass>)},
+        offer<CM_ENTRY_Matrix_Operator_Compare_Matrix>(+[](cm_object *self, cm_object *x) {
+            return guarded([&]() -> int64_t {
+                const Eigen::MatrixXd &m = self_of(self);
+                return x ? compare_matrices(m, matrix_arg(x)) : 1;
+            });
+        }),
+        offer<CM_ENTRY_Matrix_Operator_Compare_ComplexMatrix>(+[](cm_object *self, cm_object *x) {
+            return guarded([&]() -> int64_t {
+                const Eigen::MatrixXcd m = to_complex(self_of(self));
+                return x ? compare_matrices(m, value_of<ComplexMatrixClass>(x)) : 1;
+            });
+        }),
+        offer<CM_ENTRY_Matrix_NumRows>(&rows_of<MatrixClass>),
+        offer<CM_ENTRY_Matrix_NumColumns>(&columns_of<MatrixClass>),
     };
     entries.insert(entries.end(), std::begin(table), std::end(table));
 }

@@ -18,17 +18,29 @@ namespace {
 
 cm_host_api g_host{};
 
-// The table in the order the program declares it: NumRows, NumColumns,
-// Complex, Matrix, ComplexMatrix, Polynomial, each class's hooks first.
+// The identities of the value classes, asked of the host on first use: the
+// host may build its class records only once the program is started.
+const void *g_identities[kValueClassCount] = {};
+
+// Every entry the library registers, in the order of the entry list, under
+// the list's declaration text.
 const std::vector<cm_entry> &entry_table() {
     static const std::vector<cm_entry> table = [] {
+        std::vector<Registration> registered;
+        registered.reserve(CM_ENTRY_COUNT);
+        add_global_entries(registered);
+        add_complex_entries(registered);
+        add_matrix_entries(registered);
+        add_complex_matrix_entries(registered);
+        add_polynomial_entries(registered);
+        std::vector<void *> functions(CM_ENTRY_COUNT, nullptr);
+        for (const Registration &r : registered)
+            functions[static_cast<std::size_t>(r.index)] = r.function;
         std::vector<cm_entry> all;
-        all.reserve(111);
-        add_global_entries(all);
-        add_complex_entries(all);
-        add_matrix_entries(all);
-        add_complex_matrix_entries(all);
-        add_polynomial_entries(all);
+        all.reserve(CM_ENTRY_COUNT);
+        for (int index = 0; index < CM_ENTRY_COUNT; ++index)
+            if (void *function = functions[static_cast<std::size_t>(index)])
+                all.push_back({cm::kDeclarations[index], function});
         return all;
     }();
     return table;
@@ -37,10 +49,10 @@ const std::vector<cm_entry> &entry_table() {
 // Why the host can't be served, or nullptr when it can.
 const char *refusal(const cm_host_api *api) {
     if (!api) return "no host table";
-    if (api->version < CM_HOST_API_VERSION) return "the host table is older than version 1";
-    if (api->size < sizeof(cm_host_api)) return "the host table is smaller than version 1 needs";
+    if (api->version < CM_HOST_API_VERSION) return "the host table is older than version 2";
+    if (api->size < sizeof(cm_host_api)) return "the host table is smaller than version 2 needs";
     if (!api->new_object || !api->retain || !api->release || !api->class_name || !api->get_data || !api->set_data ||
-        !api->new_string || !api->string_data || !api->raise) {
+        !api->new_string || !api->string_data || !api->raise || !api->class_identity || !api->data_of_class) {
         return "the host table lacks a service";
     }
     return nullptr;
@@ -50,7 +62,17 @@ const char *refusal(const cm_host_api *api) {
 
 const cm_host_api &host() { return g_host; }
 
-void set_host(const cm_host_api &api) { g_host = api; }
+void set_host(const cm_host_api &api) {
+    g_host = api;
+    for (const void *&identity : g_identities)
+        identity = nullptr;
+}
+
+const void *class_identity(int slot, const char *class_name) {
+    const void *&identity = g_identities[slot];
+    if (!identity) identity = g_host.class_identity(class_name);
+    return identity;
+}
 
 } // namespace cmlib
 

@@ -40,47 +40,43 @@ std::string polynomial_text(const Coefficients &p) {
 
 } // namespace
 
-void add_polynomial_entries(std::vector<cm_entry> &entries) {
-    const cm_entry table[] = {
-        {"Polynomial.__init", entry_function(&init_hook<PolynomialClass>)},
-        {"Polynomial.__exit", entry_function(&exit_hook<PolynomialClass>)},
+void add_polynomial_entries(std::vector<Registration> &entries) {
+    const Registration table[] = {
+        offer<CM_ENTRY_Polynomial_Init>(&init_hook<PolynomialClass>),
+        offer<CM_ENTRY_Polynomial_Exit>(&exit_hook<PolynomialClass>),
         // The zero polynomial: one coefficient, 0.
-        {"Polynomial.Constructor()",
-         entry_function(+[](cm_object *self) { guarded([&] { self_of(self) = Coefficients(1); }); })},
+        offer<CM_ENTRY_Polynomial_Constructor>(
+            +[](cm_object *self) { guarded([&] { self_of(self) = Coefficients(1); }); }),
         // The text holds the n coefficients, from x^0 up, separated by blanks,
         // tabs, no-break spaces or line ends.
-        {"Polynomial.Constructor(n As Integer, inputString As String)",
-         entry_function(+[](cm_object *self, int64_t n, cm_string *text) {
-             guarded([&] {
-                 Coefficients &p = self_of(self);
-                 if (n < 0)
-                     fail("BadArgumentException", "a polynomial can't have " + std::to_string(n) + " coefficients");
-                 auto read = read_complex_list(text_of(text));
-                 if (!read) fail("BadArgumentException", "the text holds a value that is no complex number");
-                 if (read->size() != static_cast<uint64_t>(n)) {
-                     fail("BadArgumentException",
-                          "the text holds " + std::to_string(read->size()) + " coefficients, not " + std::to_string(n));
-                 }
-                 p = std::move(*read);
-             });
-         })},
-        {"Polynomial.Str() as String", entry_function(+[](cm_object *self) {
-             return guarded([&] { return make_string(polynomial_text(self_of(self))); });
-         })},
-        {"Polynomial.Coeff(Index As Integer) as Complex", entry_function(+[](cm_object *self, int64_t index) {
-             return guarded([&] { return make_result<ComplexClass>(coefficient(self_of(self), index)); });
-         })},
-        {"Polynomial.SetCoeff(Index As Integer, x As Complex)",
-         entry_function(+[](cm_object *self, int64_t index, cm_object *x) {
-             guarded([&] {
-                 Z &c = coefficient(self_of(self), index);
-                 c = value_of<ComplexClass>(x);
-             });
-         })},
-        {"Polynomial.SetCoeff(Index As Integer, xRe As Double, xIm As Double)",
-         entry_function(+[](cm_object *self, int64_t index, double re, double im) {
-             guarded([&] { coefficient(self_of(self), index) = Z(re, im); });
-         })},
+        offer<CM_ENTRY_Polynomial_Constructor_Text>(+[](cm_object *self, int64_t n, cm_string *text) {
+            guarded([&] {
+                Coefficients &p = self_of(self);
+                if (n < 0)
+                    fail("BadArgumentException", "a polynomial can't have " + std::to_string(n) + " coefficients");
+                auto read = read_complex_list(text_of(text));
+                if (!read) fail("BadArgumentException", "the text holds a value that is no complex number");
+                if (read->size() != static_cast<uint64_t>(n)) {
+                    fail("BadArgumentException",
+                         "the text holds " + std::to_string(read->size()) + " coefficients, not " + std::to_string(n));
+                }
+                p = std::move(*read);
+            });
+        }),
+        offer<CM_ENTRY_Polynomial_Str>(
+            +[](cm_object *self) { return guarded([&] { return make_string(polynomial_text(self_of(self))); }); }),
+        offer<CM_ENTRY_Polynomial_Coeff>(+[](cm_object *self, int64_t index) {
+            return guarded([&] { return make_result<ComplexClass>(coefficient(self_of(self), index)); });
+        }),
+        offer<CM_ENTRY_Polynomial_SetCoeff_Complex>(+[](cm_object *self, int64_t index, cm_object *x) {
+            guarded([&] {
+                Z &c = coefficient(self_of(self), index);
+                c = value_of<ComplexClass>(x);
+            });
+        }),
+        offer<CM_ENTRY_Polynomial_SetCoeff_ReIm>(+[](cm_object *self, int64_t index, double re, double im) {
+            guarded([&] { coefficient(self_of(self), index) = Z(re, im); });
+        }),
     };
     entries.insert(entries.end(), std::begin(table), std::end(table));
 }

@@ -46,10 +46,11 @@ TEST_F(HelpWindowTest, ClassRecordAndEvents) {
     EXPECT_EQ(record.base, &fw::Window::ClassRecordOf());
     const std::vector<std::string> own(record.classTable.begin() + 37, record.classTable.end());
     EXPECT_EQ(own, (std::vector<std::string>{
-                       "Layout", "CreateControls", "_CreateControls0", "EditField1", "EditField1_Open", "InfoMenu",
-                       "InfoItem", "ControlItem", "EditMenu", "EditSelectAll", "UntitledMenu0", "EditClear",
-                       "EditPaste", "EditCopy", "EditCut", "UntitledMenu1", "EditUndo", "FileMenu", "AboutItem",
-                       "FileQuit", "AddMenuHandlers", "_ControlItem_Action"}));
+                       "Layout",          "CreateControls",     "_CreateControls0", "EditField1", "EditField1_Open",
+                       "InfoMenu",        "InfoItem",           "ControlItem",      "EditMenu",   "EditSelectAll",
+                       "UntitledMenu0",   "EditClear",          "EditPaste",        "EditCopy",   "EditCut",
+                       "UntitledMenu1",   "EditUndo",           "FileMenu",         "AboutItem",  "FileQuit",
+                       "AddMenuHandlers", "_ControlItem_Action"}));
 
     fw::Ref<helpWnd> help = implicit::helpWnd();
     std::vector<std::string> handled;
@@ -92,7 +93,8 @@ TEST_F(HelpWindowTest, TitleLineAndItsLineEndAreBoldAndTheRestIsNot) {
     fw::Ref<helpWnd> help = OpenByInfoButton();
     fw::StyledText *styled = help->EditField1()->GetStyledText();
     const int64_t title = static_cast<int64_t>(std::string_view("Tandrel").size());
-    for (int64_t i = 0; i <= title; ++i) EXPECT_TRUE(styled->IsBold(i)) << i;
+    for (int64_t i = 0; i <= title; ++i)
+        EXPECT_TRUE(styled->IsBold(i)) << i;
     EXPECT_FALSE(styled->IsBold(title + 1)) << "line 2 is empty: its CR";
     EXPECT_FALSE(styled->IsBold(title + 2)) << "line 3";
 
@@ -116,8 +118,10 @@ class HelpTitleTest : public HelpWindowTest, public testing::WithParamInterface<
 // bytes) and its CR; a text with no CR is bold to its end.
 INSTANTIATE_TEST_SUITE_P(Titles, HelpTitleTest,
                          testing::Values(TitleCase{"Ab\rcd", 3}, TitleCase{"A longer name\r\rx", 14},
-                                         TitleCase{"\xC3\x9C" "ber\rx", 5}, TitleCase{"\rx", 1},
-                                         TitleCase{"No line end", 11}));
+                                         TitleCase{"\xC3\x9C"
+                                                   "ber\rx",
+                                                   5},
+                                         TitleCase{"\rx", 1}, TitleCase{"No line end", 11}));
 
 TEST_P(HelpTitleTest, BoldRangeCoversTheFirstLineAndItsCarriageReturn) {
     fw::Ref<helpWnd> help = implicit::helpWnd();
@@ -194,6 +198,17 @@ TEST_F(HelpWindowTest, WindowControlBringsTheConversionWindowForwardAndKeepsHelp
     EXPECT_TRUE(help->IsShown());
     EXPECT_EQ(implicit::ControlWnd().get(), control_.get()) << "the open conversion window, not a new one";
     EXPECT_TRUE(help->_ControlItem_Action());
+}
+
+TEST_F(HelpWindowTest, WindowControlRestoresAMinimizedConversionWindow) {
+    fw::Ref<helpWnd> help = OpenByInfoButton();
+    control_->Minimize();
+    ASSERT_TRUE(Frame(*control_)->isMinimized());
+    Choose(*help, "ControlItem");
+    EXPECT_FALSE(Frame(*control_)->isMinimized());
+    EXPECT_TRUE(control_->IsShown());
+    EXPECT_EQ(fw::FrontWindow().get(), control_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Frame(*control_)));
 }
 
 TEST_F(HelpWindowTest, ClosingItLeavesTheProgramRunning) {

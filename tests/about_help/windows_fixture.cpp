@@ -1,6 +1,5 @@
 #include "tests/about_help/windows_fixture.h"
 
-#include "tests/support/qt_environment.h"
 #include "framework/app_runtime.h"
 #include "framework/runtime_state.h"
 #include "framework/timer.h"
@@ -8,6 +7,9 @@
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
 #include "matrix/binding.h"
+#include "tests/support/qt_environment.h"
+#include "ui/implicit_windows.h"
+#include "ui/menu_bar1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +25,10 @@ namespace {
     fw::_RuntimeInitExternalClasses();
     _InitPluginEntrypoints();
     fw::SetTimerClockRateForTesting(WindowsTest::kRate);
+    // As start-up leaves it: an application object with the shared menu bar.
+    static fw::Ref<fw::Application> app = fw::NewObject<fw::Application>();
+    app->SetMenuBar(implicit::MenuBar1());
+    fw::_RuntimeRegisterAppObject(*app);
 }));
 
 } // namespace

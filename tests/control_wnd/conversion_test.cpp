@@ -14,8 +14,7 @@
 
 namespace {
 
-constexpr const char *kChooseDirection =
-    "Please select either correlation to covariance or covariance to correlation";
+constexpr const char *kChooseDirection = "Please select either correlation to covariance or covariance to correlation";
 constexpr const char *kDimension = "Please enter the dimension of the matrix. 2-100 allowed.";
 constexpr const char *kEnterCorrelation = "Enter data for correlation matrix.";
 constexpr const char *kCheckCorrelation =
@@ -50,7 +49,7 @@ struct TypedCase {
     const char *dimension;
     const char *correlation; // as typed: "\r" Return, "\t" Tab
     const char *deviations;
-    const char *covariance;  // covFld afterwards
+    const char *covariance; // covFld afterwards
 };
 
 void PrintTo(const TypedCase &c, std::ostream *out) { *out << c.name; }
@@ -73,13 +72,12 @@ TEST_P(TypedCorrelation, CalculateWritesTheCovariancesIntoCovFld) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TypedCorrelation,
-    testing::Values(
-        TypedCase{"TabsBetweenValues", "3", "1\t0.5\t0.25\r0.5\t1\t0.4\r0.25\t0.4\t1\r", "2\r3\r4\r",
-                  "4  3     2\r3  9     4.8\r2  4.8  16\r\r"},
-        TypedCase{"BlanksAndNoLastReturn", "3", "1 0.5 0.25\r0.5 1 0.4\r0.25  0.4  1", "2\r3\r4",
-                  "4  3     2\r3  9     4.8\r2  4.8  16\r\r"},
-        // Four decimals: 4.69 squared stays 21.9961.
-        TypedCase{"FourDecimalsKept", "2", "1 .5\r.5 1\r", "4.690\r2\r", "21.9961  4.69\r 4.69    4\r\r"}),
+    testing::Values(TypedCase{"TabsBetweenValues", "3", "1\t0.5\t0.25\r0.5\t1\t0.4\r0.25\t0.4\t1\r", "2\r3\r4\r",
+                              "4  3     2\r3  9     4.8\r2  4.8  16\r\r"},
+                    TypedCase{"BlanksAndNoLastReturn", "3", "1 0.5 0.25\r0.5 1 0.4\r0.25  0.4  1", "2\r3\r4",
+                              "4  3     2\r3  9     4.8\r2  4.8  16\r\r"},
+                    // Four decimals: 4.69 squared stays 21.9961.
+                    TypedCase{"FourDecimalsKept", "2", "1 .5\r.5 1\r", "4.690\r2\r", "21.9961  4.69\r 4.69    4\r\r"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // --- covariance to correlation, pasted --------------------------------------------
@@ -185,6 +183,13 @@ TEST_F(ControlWndConversion, TabTypesATabInTheMatrixFieldsAndMovesOnElsewhere) {
     Type(*window->corrFld(), "1\t2");
     EXPECT_EQ(window->corrFld()->Text().str(), "1\t2");
     EXPECT_EQ(FocusWidget(), WidgetOf(*window->corrFld()));
+    // Ctrl+Tab and Ctrl+Shift+Tab get the keyboard out of it, both ways.
+    Press(*window->corrFld(), Qt::Key_Tab, Qt::ControlModifier);
+    QWidget *next = FocusWidget();
+    EXPECT_NE(next, WidgetOf(*window->corrFld()));
+    QTest::keyClick(next, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(FocusWidget(), WidgetOf(*window->corrFld()));
+    EXPECT_EQ(window->corrFld()->Text().str(), "1\t2");
 
     Type(*window->covFld(), "\t");
     EXPECT_EQ(window->covFld()->Text().str(), "\t");
@@ -249,8 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
         AlertCase{"CorrelationNotANumber", 1, "2", "1 x\r0 1\r", "1\r1\r", "", kCheckCorrelation, nullptr},
         AlertCase{"NoDeviations", 1, "2", kIdentity2, "", "", kEnterDeviations, nullptr},
         AlertCase{"DeviationsSideBySide", 1, "2", kIdentity2, "1 2\r", "", kCheckDeviations, nullptr},
-        AlertCase{"NegativeDeviation", 1, "2", kIdentity2, "1\r-2\r", "earlier result", kNegativeDeviation,
-                  nullptr},
+        AlertCase{"NegativeDeviation", 1, "2", kIdentity2, "1\r-2\r", "earlier result", kNegativeDeviation, nullptr},
         AlertCase{"NoCovariance", 2, "2", "earlier result", "", "5", kEnterCovariance, "covFld"},
         AlertCase{"CovarianceOfAnotherSize", 2, "3", "", "", kIdentity2, kCheckCovariance, nullptr},
         AlertCase{"ZeroVariance", 2, "2", "", "", "1 0\r0 0\r", kBadVariance, nullptr}),

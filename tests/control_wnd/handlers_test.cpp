@@ -66,8 +66,8 @@ TEST_P(ClearButtons, EmptyTheirFieldsAndLeaveNoDirection) {
     window->dimFld()->SetText("2");
     ForgetEvents();
     Click(*window->CalcBtn());
-    EXPECT_EQ(Alerts(), std::vector<std::string>{
-                            "Please select either correlation to covariance or covariance to correlation"});
+    EXPECT_EQ(Alerts(),
+              std::vector<std::string>{"Please select either correlation to covariance or covariance to correlation"});
     Click(*window->RadioButton1());
     EXPECT_EQ(Module1::which, 1);
     EXPECT_TRUE(window->RadioButton1()->Value());
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ClearButtons,
 
 struct KeyCase {
     const char *name;
-    std::vector<int> keys; // Qt keys, pressed in order
+    std::vector<int> keys; // Qt keys with their modifiers, pressed in order
     const char *text;      // the key's text, for a printable key
     const char *before, *after;
     int beeps;
@@ -106,7 +106,8 @@ TEST_P(DimensionKeys, PassDigitsAndEditingKeysSilentlyAndSwallowTheRest) {
             QTest::sendKeyEvent(QTest::Click, edit, static_cast<Qt::Key>(key), QString::fromUtf8(c.text),
                                 Qt::NoModifier);
         else
-            QTest::keyClick(edit, static_cast<Qt::Key>(key));
+            QTest::keyClick(edit, static_cast<Qt::Key>(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
     }
     ProcessEvents();
     EXPECT_EQ(window->dimFld()->Text().str(), c.after);
@@ -116,27 +117,33 @@ TEST_P(DimensionKeys, PassDigitsAndEditingKeysSilentlyAndSwallowTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, DimensionKeys,
-    testing::Values(KeyCase{"Zero", {Qt::Key_0}, "0", "1", "10", 0}, KeyCase{"Nine", {Qt::Key_9}, "9", "", "9", 0},
-                    KeyCase{"Slash", {Qt::Key_Slash}, "/", "1", "1", 1},
-                    KeyCase{"Colon", {Qt::Key_Colon}, ":", "1", "1", 1},
-                    KeyCase{"Letter", {Qt::Key_A}, "a", "1", "1", 1},
-                    KeyCase{"Minus", {Qt::Key_Minus}, "-", "", "", 1},
-                    KeyCase{"Point", {Qt::Key_Period}, ".", "1", "1", 1},
-                    KeyCase{"Blank", {Qt::Key_Space}, " ", "1", "1", 1},
-                    KeyCase{"FullWidthDigit", {Qt::Key_unknown}, "\uff15", "1", "1", 1},
-                    KeyCase{"Return", {Qt::Key_Return}, nullptr, "1", "1", 1},
-                    KeyCase{"Enter", {Qt::Key_Enter}, nullptr, "1", "1", 1},
-                    KeyCase{"Escape", {Qt::Key_Escape}, nullptr, "1", "1", 1},
-                    KeyCase{"UpAndDown", {Qt::Key_Up, Qt::Key_Down}, nullptr, "12", "12", 2},
-                    KeyCase{"Backspace", {Qt::Key_Backspace}, nullptr, "12", "1", 0},
-                    KeyCase{"LeftThenDelete", {Qt::Key_Left, Qt::Key_Delete}, nullptr, "12", "1", 0},
-                    KeyCase{"LeftRightThenDigit", {Qt::Key_Left, Qt::Key_Right, Qt::Key_3}, nullptr, "12", "123", 0},
-                    KeyCase{"Tab", {Qt::Key_Tab}, nullptr, "12", "12", 0},
-                    KeyCase{"FourthDigit", {Qt::Key_4}, "4", "123", "123", 0}),
+    testing::Values(
+        KeyCase{"Zero", {Qt::Key_0}, "0", "1", "10", 0}, KeyCase{"Nine", {Qt::Key_9}, "9", "", "9", 0},
+        KeyCase{"Slash", {Qt::Key_Slash}, "/", "1", "1", 1}, KeyCase{"Colon", {Qt::Key_Colon}, ":", "1", "1", 1},
+        KeyCase{"Letter", {Qt::Key_A}, "a", "1", "1", 1}, KeyCase{"Minus", {Qt::Key_Minus}, "-", "", "", 1},
+        KeyCase{"Point", {Qt::Key_Period}, ".", "1", "1", 1}, KeyCase{"Blank", {Qt::Key_Space}, " ", "1", "1", 1},
+        KeyCase{"FullWidthDigit", {Qt::Key_unknown}, "\uff15", "1", "1", 1},
+        KeyCase{"Return", {Qt::Key_Return}, nullptr, "1", "1", 1},
+        KeyCase{"Enter", {Qt::Key_Enter}, nullptr, "1", "1", 1},
+        KeyCase{"Escape", {Qt::Key_Escape}, nullptr, "1", "1", 1},
+        KeyCase{"UpAndDown", {Qt::Key_Up, Qt::Key_Down}, nullptr, "12", "12", 2},
+        KeyCase{"Backspace", {Qt::Key_Backspace}, nullptr, "12", "1", 0},
+        KeyCase{"LeftThenDelete", {Qt::Key_Left, Qt::Key_Delete}, nullptr, "12", "1", 0},
+        KeyCase{"LeftRightThenDigit", {Qt::Key_Left, Qt::Key_Right, Qt::Key_3}, nullptr, "12", "123", 0},
+        KeyCase{"Tab", {Qt::Key_Tab}, nullptr, "12", "12", 0},
+        KeyCase{"FourthDigit", {Qt::Key_4}, "4", "123", "123", 0},
+        // Keys that type nothing beep as well, and the cursor stays.
+        KeyCase{"HomeThenDigit", {Qt::Key_Home, Qt::Key_3}, nullptr, "12", "123", 1},
+        KeyCase{"End", {Qt::Key_End}, nullptr, "12", "12", 1},
+        KeyCase{"PageUpAndPageDown", {Qt::Key_PageUp, Qt::Key_PageDown}, nullptr, "12", "12", 2},
+        KeyCase{"InsertAndF5", {Qt::Key_Insert, Qt::Key_F5}, nullptr, "12", "12", 2},
+        KeyCase{"CtrlKAfterLeft", {Qt::Key_Left, (Qt::CTRL | Qt::Key_K).toCombined()}, nullptr, "12", "12", 1},
+        KeyCase{"CtrlShiftLetter", {(Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toCombined()}, nullptr, "12", "12", 1},
+        KeyCase{"ShiftAlone", {Qt::Key_Shift, Qt::Key_Control, Qt::Key_5}, nullptr, "1", "15", 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ControlWndTest, KeyFilterJudgesAKeyTextByItsFirstCharacter) {
-    const std::pair<const char *, bool> keys[] = {{"1a", false}, {"a1", true}, {"\x1f", true}, {"\x1e", true},
+    const std::pair<const char *, bool> keys[] = {{"1a", false},   {"a1", true},    {"\x1f", true}, {"\x1e", true},
                                                   {"\x1d", false}, {"\x1c", false}, {"\x7f", false}};
     int beeps = 0;
     for (const auto &[key, swallowed] : keys) {
@@ -216,7 +223,8 @@ TEST_F(ControlWndTest, SettingTheFontRaisesNoTextChange) {
 
 int OpenWindowsOf(const char *className) {
     int count = 0;
-    for (const fw::Ref<fw::Window> &w : fw::OpenWindows()) count += w->Class() && w->Class()->name == className;
+    for (const fw::Ref<fw::Window> &w : fw::OpenWindows())
+        count += w->Class() && w->Class()->name == className;
     return count;
 }
 
@@ -250,9 +258,12 @@ enum class Ending { CloseBox, CloseBoxWithHelpOpen, FileQuit };
 
 const char *NameOf(Ending ending) {
     switch (ending) {
-    case Ending::CloseBox: return "CloseBox";
-    case Ending::CloseBoxWithHelpOpen: return "CloseBoxWithHelpOpen";
-    case Ending::FileQuit: return "FileQuit";
+    case Ending::CloseBox:
+        return "CloseBox";
+    case Ending::CloseBoxWithHelpOpen:
+        return "CloseBoxWithHelpOpen";
+    case Ending::FileQuit:
+        return "FileQuit";
     }
     return "";
 }

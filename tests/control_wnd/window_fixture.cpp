@@ -1,12 +1,12 @@
 #include "tests/control_wnd/window_fixture.h"
 
-#include "tests/support/qt_environment.h"
 #include "convert/module1.h"
 #include "framework/runtime_state.h"
 #include "framework/view/control_view.h"
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
 #include "matrix/binding.h"
+#include "tests/support/qt_environment.h"
 #include "ui/implicit_windows.h"
 
 #include <QAction>
@@ -26,9 +26,7 @@ namespace {
 
 } // namespace
 
-QWidget *WidgetOf(const fw::Control &control) {
-    return control.View() ? control.View()->Widget() : nullptr;
-}
+QWidget *WidgetOf(const fw::Control &control) { return control.View() ? control.View()->Widget() : nullptr; }
 
 void ProcessEvents(int milliseconds) {
     QElapsedTimer clock;

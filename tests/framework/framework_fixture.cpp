@@ -1,6 +1,5 @@
 #include "tests/framework/framework_fixture.h"
 
-#include "tests/support/qt_environment.h"
 #include "framework/app_runtime.h"
 #include "framework/push_button.h"
 #include "framework/radio_button.h"
@@ -10,6 +9,7 @@
 #include "framework/view/control_view.h"
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
+#include "tests/support/qt_environment.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -125,7 +125,10 @@ bool TestWnd::Menu_Action() {
     return true;
 }
 
-void TestWnd::Timer_Action(fw::Timer *timer) { log.push_back("Timer " + timer->Name().str()); }
+void TestWnd::Timer_Action(fw::Timer *timer) {
+    log.push_back("Timer " + timer->Name().str());
+    if (hooks.onTimer) hooks.onTimer(*timer);
+}
 
 int PlainWnd::closeCalls = 0;
 

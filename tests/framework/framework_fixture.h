@@ -60,6 +60,7 @@ public:
         std::function<bool(const std::string &)> keyDown; // controls' KeyDown result
         std::function<void()> onAction;                   // inside Button_Action
         std::function<void(TestWnd &)> onClose;           // inside Event_Close
+        std::function<void(fw::Timer &)> onTimer;         // inside Timer_Action
         bool mouseDownResult = false;
     };
     static Hooks hooks;

@@ -17,7 +17,7 @@ using fw::PropertyListBuilder;
 
 class KeysTest : public FrameworkTest {
 protected:
-    void Build(const std::string &fieldList = {}, bool areaTabs = false) {
+    void Build(const std::string &fieldList = {}, bool areaTabs = false, fw::Ref<fw::MenuBar> menuBar = nullptr) {
         TestWnd::hooks.windowList = WindowList(400, 300);
         TestWnd::hooks.createControls = [fieldList, areaTabs](TestWnd &w) {
             fw::TextField *field = MakeControl<fw::TextField>(
@@ -41,7 +41,9 @@ protected:
             MakeControl<fw::TextField>(
                 w, "After", PropertyListBuilder().Int("Left", 10).Int("Top", 200).Int("TabIndex", 2).Bytes());
         };
-        window = fw::ImplicitWindow<TestWnd>();
+        window = fw::NewObject<TestWnd>();
+        if (menuBar) window->SetMenuBar(menuBar);
+        window->Constructor();
         field = fw::CheckCast<fw::TextField>(window->_ControlByName("Field").get());
         area = fw::CheckCast<fw::TextArea>(window->_ControlByName("Area").get());
         TestWnd::log.clear();
@@ -71,21 +73,68 @@ TEST_F(KeysTest, KeyDownGetsTheKeyAsText) {
         {Qt::Key_Delete, {}, "\x7f"},
         {Qt::Key_7, {}, "7"},
         {Qt::Key_A, {}, "a"},
+        // Keys that type nothing are key presses all the same.
+        {Qt::Key_Home, {}, ""},
+        {Qt::Key_End, {}, ""},
+        {Qt::Key_PageUp, {}, ""},
+        {Qt::Key_Insert, {}, ""},
+        {Qt::Key_F5, {}, ""},
+        // Ctrl with a letter: its control character; no menu entry takes these here.
+        {Qt::Key_K, Qt::ControlModifier, "\x0b"},
+        {Qt::Key_C, Qt::ControlModifier, "\x03"},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "\x1a"},
+        {Qt::Key_Left, Qt::ControlModifier, "\x1c"},
+        {Qt::Key_5, Qt::AltModifier, "5"},
     };
     for (const Row &row : rows) {
         TestWnd::log.clear();
         field->SetFocus();
         QTest::keyClick(WidgetOf(*field), row.key, row.modifiers);
         ASSERT_FALSE(TestWnd::log.empty()) << row.key;
-        EXPECT_EQ(TestWnd::log.front(), "KeyDown Field " + row.text) << row.key;
+        EXPECT_EQ(TestWnd::log.front(), "KeyDown Field " + row.text) << row.key << " " << row.modifiers;
     }
     TestWnd::log.clear();
     QTest::keyClick(WidgetOf(*field), 'A', Qt::ShiftModifier);
     EXPECT_EQ(TestWnd::log.front(), "KeyDown Field A");
-    // Ctrl+ keys are menu commands, not typing.
+    // A modifier pressed alone is no key press.
     TestWnd::log.clear();
+    for (Qt::Key modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta})
+        QTest::keyClick(WidgetOf(*field), modifier);
+    EXPECT_EQ(TestWnd::log, std::vector<std::string>{});
+}
+
+// A key that a menu entry takes goes to the menu, even where the field would
+// take it for editing; every other key goes to KeyDown first.
+TEST_F(KeysTest, MenuKeysGoToTheMenuEveryOtherKeyToKeyDown) {
+    fw::Ref<fw::MenuBar> bar = fw::NewObject<fw::MenuBar>();
+    fw::Ref<fw::MenuItem> edit = fw::NewObject<fw::MenuItem>();
+    edit->SetName("EditMenu");
+    edit->SetValue("&Edit");
+    bar->AddMenu(edit);
+    for (auto [name, shortcut] : {std::pair{"EditCopy", "Cmd+C"}, std::pair{"EditSelectAll", "Cmd+A"}}) {
+        fw::Ref<fw::MenuItem> item = fw::NewObject<fw::MenuItem>();
+        item->SetName(name);
+        item->SetValue(name);
+        item->SetShortcut(shortcut);
+        edit->AddMenu(item);
+    }
+    Build({}, false, bar);
+    QWidget *frame = FrameOf(*window);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    field->SetText("hello");
+    field->SetFocus();
+    QApplication::clipboard()->setText("");
+    QTest::keyClick(WidgetOf(*field), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(WidgetOf(*field), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(TestWnd::log.empty());
+    EXPECT_EQ(QApplication::clipboard()->text(), "hello");
+    EXPECT_EQ(TestWnd::log, std::vector<std::string>{});
+    // Ctrl+K would delete to the end of the line; KeyDown may swallow it.
+    TestWnd::hooks.keyDown = [](const std::string &) { return true; };
+    QTest::keyClick(WidgetOf(*field), Qt::Key_Home);
+    QTest::keyClick(WidgetOf(*field), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(TestWnd::log, (std::vector<std::string>{"KeyDown Field ", "KeyDown Field \x0b"}));
+    EXPECT_EQ(field->Text(), "hello");
 }
 
 TEST_F(KeysTest, TrueSwallowsTheKeyFalseLetsTheFieldHaveIt) {
@@ -112,6 +161,16 @@ TEST_F(KeysTest, TabTypesATabOnlyWhereTabsAreAllowed) {
             EXPECT_EQ(area->Text(), "");
             EXPECT_EQ(FrameOf(*window)->focusWidget(), WidgetOf(*window->_ControlByName("After")));
         }
+        // Ctrl+Tab and Ctrl+Shift+Tab leave the area either way, after KeyDown.
+        area->SetFocus();
+        TestWnd::log.clear();
+        QTest::keyClick(WidgetOf(*area), Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(FrameOf(*window)->focusWidget(), WidgetOf(*window->_ControlByName("After")));
+        area->SetFocus();
+        QTest::keyClick(WidgetOf(*area), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(FrameOf(*window)->focusWidget(), WidgetOf(*field));
+        EXPECT_EQ(TestWnd::log, (std::vector<std::string>{"KeyDown Area \x09", "KeyDown Area \x09"}));
+        EXPECT_EQ(area->Text(), allowTabs ? "\t" : "");
         window->Close();
     }
 }

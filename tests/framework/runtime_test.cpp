@@ -13,10 +13,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -44,6 +46,36 @@ TEST_F(RuntimeTest, ASingleShotTimerFiresOnceAndTurnsOff) {
     ProcessEvents(250);
     EXPECT_EQ(TestWnd::log, std::vector<std::string>{"Timer T1"});
     EXPECT_EQ(timer->RunMode(), fw::RunMode::Off);
+}
+
+// Timers started side by side, a few milliseconds apart, so that some of them
+// start where a timer that rounds its wake-up to a whole step would end early.
+TEST_F(RuntimeTest, ASingleShotTimerNeverEndsBeforeItsPeriod) {
+    using Clock = std::chrono::steady_clock;
+    constexpr int kTimers = 16;
+    std::map<std::string, Clock::time_point> started, fired;
+    std::map<std::string, int64_t> periods;
+    TestWnd::hooks.windowList = WindowList(200, 100);
+    TestWnd::hooks.createControls = [&](TestWnd &w) {
+        for (int i = 0; i < kTimers; ++i) {
+            const std::string name = "T" + std::to_string(i);
+            periods[name] = 200 + 23 * i;
+            fw::Timer *t =
+                MakeControl<fw::Timer>(w, name.c_str(), PropertyListBuilder().Int("Period", periods[name]).Bytes());
+            fw::RuntimeAddEventHandler(t, fw::EventNumber::TimerAction,
+                                       fw::RuntimeCreateDelegate(w, &TestWnd::Timer_Action, "( Timer )"));
+        }
+    };
+    TestWnd::hooks.onTimer = [&](fw::Timer &t) { fired.emplace(t.Name().str(), Clock::now()); };
+    window = fw::ImplicitWindow<TestWnd>();
+    for (const auto &[name, period] : periods) {
+        started[name] = Clock::now();
+        fw::CheckCast<fw::Timer>(window->_ControlByName(name).get())->SetRunMode(fw::RunMode::Single);
+        ProcessEvents(3);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fired.size() == kTimers; }, 10000));
+    for (const auto &[name, period] : periods)
+        EXPECT_GE(fired[name] - started[name], std::chrono::milliseconds(period)) << name;
 }
 
 TEST_F(RuntimeTest, AMultipleTimerKeepsFiring) {

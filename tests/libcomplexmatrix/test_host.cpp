@@ -20,9 +20,17 @@ TestObject *as_object(const cm_object *object) {
     return reinterpret_cast<TestObject *>(const_cast<cm_object *>(object));
 }
 
-bool is_value_class(const std::string &name) {
-    return name == "Matrix" || name == "Complex" || name == "ComplexMatrix" || name == "Polynomial";
+const char *const kValueClasses[] = {"Matrix", "Complex", "ComplexMatrix", "Polynomial"};
+
+// A value class's identity: its name's place in kValueClasses; null for any
+// other name.
+const void *identity_of(const std::string &name) {
+    for (const char *const &value_class : kValueClasses)
+        if (name == value_class) return &value_class;
+    return nullptr;
 }
+
+bool is_value_class(const std::string &name) { return identity_of(name) != nullptr; }
 
 } // namespace
 
@@ -60,6 +68,11 @@ struct Callbacks {
         *length = text->size();
         return text->data();
     }
+    static const void *class_identity(const char *class_name) { return class_name ? identity_of(class_name) : nullptr; }
+    static void *data_of_class(const cm_object *object, const void *identity) {
+        if (!object || !identity || identity_of(as_object(object)->class_name) != identity) return nullptr;
+        return as_object(object)->data;
+    }
     static void raise(const char *class_name, const char *message) {
         Host &host = Host::instance();
         if (!host.raised_) host.raised_ = Raised{class_name, message};
@@ -83,6 +96,8 @@ Host::Host() {
     api_.new_string = &Callbacks::new_string;
     api_.string_data = &Callbacks::string_data;
     api_.raise = &Callbacks::raise;
+    api_.class_identity = &Callbacks::class_identity;
+    api_.data_of_class = &Callbacks::data_of_class;
 
     handle_ = dlopen(TANDREL_COMPLEXMATRIX_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     if (!handle_) throw std::runtime_error(std::string("can't load the matrix library: ") + dlerror());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "complexmatrix_entries.h"
 #include "complexmatrix_plugin.h"
 
 // A small host for the matrix library: it loads libComplexMatrix64.so with
@@ -37,6 +38,10 @@ public:
     template <class Result, class... Args> Result call(const std::string &declaration, Args... args) {
         auto *f = reinterpret_cast<Result (*)(Args...)>(function(declaration));
         return f(args...);
+    }
+    // Calls the entry the library offers under the list's declaration of `entry`.
+    template <class Result, class... Args> Result call(int entry, Args... args) {
+        return call<Result>(std::string(cm::kDeclarations[entry]), args...);
     }
 
     // The exception the library raised since the last take, if any.

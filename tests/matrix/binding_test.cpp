@@ -4,7 +4,9 @@
 
 #include <array>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "framework/exceptions.h"
 #include "matrix/binding.h"
@@ -34,6 +36,30 @@ std::array<void *, kEntryCount> Codes() {
     return codes;
 }
 
+// The program's table is the library's entry list: the same declarations in
+// the same order, each class's run opening with its two hooks.
+TEST(LibraryEntryTable, HoldsTheEntryListInItsOrder) {
+    const struct {
+        std::string_view prefix;
+        int first;
+        int last;
+    } runs[] = {{"NumRows(", 0, 0},  {"NumColumns(", 1, 1},       {"Complex.", 2, 26},
+                {"Matrix.", 27, 59}, {"ComplexMatrix.", 60, 102}, {"Polynomial.", 103, 110}};
+    std::set<std::string_view> seen;
+    for (const auto &run : runs) {
+        for (int i = run.first; i <= run.last; ++i) {
+            const std::string_view declaration = entryTable[i].declaration;
+            EXPECT_EQ(declaration, cm::kDeclarations[i]) << "entry " << i;
+            EXPECT_TRUE(declaration.starts_with(run.prefix)) << "entry " << i << ": " << declaration;
+            seen.insert(declaration);
+        }
+        if (run.first == run.last) continue;
+        EXPECT_EQ(std::string_view(entryTable[run.first].declaration).substr(run.prefix.size()), "__init");
+        EXPECT_EQ(std::string_view(entryTable[run.first + 1].declaration).substr(run.prefix.size()), "__exit");
+    }
+    EXPECT_EQ(seen.size(), std::size_t{kEntryCount});
+}
+
 TEST_F(SpyLibrary, BindingFillsEveryEntry) {
     for (int i = 0; i < kEntryCount; ++i) {
         EXPECT_NE(entryTable[i].code, nullptr) << entryTable[i].declaration;
@@ -52,8 +78,7 @@ TEST_F(SpyLibrary, MissingLibraryNamesTheFileAndTheLoadersReason) {
 }
 
 TEST_F(SpyLibrary, MissingDeclarationIsNamedAndTheTableKeptAsItWas) {
-    const std::string declaration = "ComplexMatrix.Constructor(numberOfRows As Integer, numberOfColumns As Integer,  "
-                                    "ComplexMatrixString As String)";
+    const std::string declaration = cm::kDeclarations[CM_ENTRY_ComplexMatrix_Constructor_Text];
     const std::array<void *, kEntryCount> before = Codes();
     spy::Omit(declaration);
     const std::string failure = Failure([] { InitPluginEntrypoints(SPY_PLUGIN_PATH); });
@@ -69,7 +94,7 @@ TEST_F(SpyLibrary, RefusalGivesTheLibrarysReason) {
 
 TEST(LibraryBinding, FailedBindingLeavesNoEntryBound) {
     ExpectInFreshProcess([] {
-        spy::Omit("Polynomial.SetCoeff(Index As Integer, xRe As Double, xIm As Double)");
+        spy::Omit(cm::kDeclarations[CM_ENTRY_Polynomial_SetCoeff_ReIm]);
         if (Failure([] { InitPluginEntrypoints(SPY_PLUGIN_PATH); }).empty()) return std::string("bound");
         for (int i = 0; i < kEntryCount; ++i)
             if (entryTable[i].code) return std::string("bound: ") + entryTable[i].declaration;

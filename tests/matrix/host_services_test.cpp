@@ -51,6 +51,44 @@ TEST_F(SpyLibrary, NewObjectRunsTheCreationHookAndGivesAnOwnedReference) {
     EXPECT_FALSE(scope.Take());
 }
 
+// The class check of every argument: the data only for an object of the
+// class whose identity is asked, nothing for nil, another class, an error
+// class or a name that is no class.
+TEST_F(SpyLibrary, DataOfClassGivesTheDataOnlyForThatClass) {
+    CallScope scope;
+    const void *matrix = host.class_identity("Matrix");
+    const void *complex = host.class_identity("Complex");
+    ASSERT_NE(matrix, nullptr);
+    ASSERT_NE(complex, nullptr);
+    EXPECT_NE(matrix, complex);
+    EXPECT_NE(host.class_identity("ComplexMatrix"), nullptr);
+    EXPECT_NE(host.class_identity("Polynomial"), nullptr);
+    for (const char *notValueClass : {"RowColumnMismatch", "RuntimeException", "Quaternion", "matrix", ""})
+        EXPECT_EQ(host.class_identity(notValueClass), nullptr) << notValueClass;
+    EXPECT_EQ(host.class_identity(nullptr), nullptr);
+
+    cm_object *m = host.new_object("Matrix");
+    cm_object *z = host.new_object("Complex");
+    cm_object *again = host.new_object("Matrix");
+    ASSERT_TRUE(m && z && again);
+    int contents = 0;
+    host.set_data(m, &contents);
+    EXPECT_EQ(host.data_of_class(m, matrix), &contents);
+    EXPECT_EQ(host.data_of_class(m, complex), nullptr);
+    EXPECT_EQ(host.data_of_class(nullptr, matrix), nullptr);
+    EXPECT_EQ(host.data_of_class(m, nullptr), nullptr);
+    EXPECT_EQ(host.data_of_class(again, matrix), nullptr); // no data yet
+    EXPECT_EQ(host.class_identity("Matrix"), matrix);
+
+    fw::Ref<fw::Object> error = fw::NewObject<RowColumnMismatch>();
+    EXPECT_EQ(host.data_of_class(matrixlib::ObjectToBoundary(error.get()), matrix), nullptr);
+    EXPECT_EQ(host.get_data(matrixlib::ObjectToBoundary(error.get())), nullptr);
+
+    for (cm_object *object : {m, z, again})
+        host.release(object);
+    EXPECT_FALSE(scope.Take());
+}
+
 TEST_F(SpyLibrary, NewObjectOfAnUnknownClassRaisesInTheCall) {
     CallScope scope;
     EXPECT_EQ(host.new_object("Quaternion"), nullptr);

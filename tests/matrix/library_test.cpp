@@ -1,13 +1,30 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "framework/exceptions.h"
 #include "matrix/binding.h"
+#include "matrix/complex.h"
 #include "matrix/library_errors.h"
 #include "matrix/matrix.h"
+
+// Every operator new of the process, the library's included, counts here.
+namespace {
+long allocations = 0;
+} // namespace
+
+void *operator new(std::size_t size) {
+    ++allocations;
+    if (void *block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+void operator delete(void *block) noexcept { std::free(block); }
+void operator delete(void *block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
@@ -105,6 +122,34 @@ TEST_F(RealLibrary, MismatchedProductRaisesRowColumnMismatch) {
     EXPECT_EQ(a->ReferenceCount(), 1);
     EXPECT_EQ(b->ReferenceCount(), 1);
     EXPECT_EQ(Elements(a.get()), (std::vector<double>{1, 2, 3, 4, 5, 6}));
+}
+
+// The calls the Calculate request makes ten thousand times, and the other
+// calls on plain numbers, cross the boundary without a heap allocation.
+TEST_F(RealLibrary, CallsOnPlainNumbersAllocateNothing) {
+    Ref<Matrix> m = FromText(2, 2, "1 2\r3 4\r");
+    Ref<Complex> z = fw::NewObject<Complex>();
+    const struct {
+        const char *name;
+        std::function<void()> call;
+    } calls[] = {
+        {"Element", [&] { EXPECT_EQ(m->Element(1, 0), 3.0); }},
+        {"NumRows", [&] { EXPECT_EQ(NumRows(m.get()), 2); }},
+        {"NumColumns", [&] { EXPECT_EQ(NumColumns(m.get()), 2); }},
+        {"Matrix.NumColumns", [&] { EXPECT_EQ(m->NumColumns(), 2); }},
+        {"Complex.Constructor(x)", [&] { z->Constructor(2.5); }},
+        {"Complex.Constructor(xRe, xIm)", [&] { z->Constructor(1.5, -4.0); }},
+        {"Complex.Imag", [&] { EXPECT_EQ(z->Imag(), -4.0); }},
+    };
+    for (const auto &c : calls) {
+        const long before = allocations;
+        c.call();
+        EXPECT_EQ(allocations, before) << c.name;
+    }
+    // The count sees what the library allocates: its text of a matrix is new.
+    const long before = allocations;
+    EXPECT_FALSE(m->Str().empty());
+    EXPECT_GT(allocations, before);
 }
 
 } // namespace
