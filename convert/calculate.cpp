@@ -1,5 +1,6 @@
 #include "convert/calculate.h"
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -28,6 +29,7 @@ constexpr const char *kCheckCovariance =
     "Check data. Number of rows and columns do not match the dimension specified for the covariance matrix.";
 constexpr const char *kBadVariance =
     "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.";
+constexpr const char *kNotFinite = "Check data. Every value must be a finite number.";
 constexpr const char *kLargeNumber = "Very large number encountered. Check results and accept with caution.";
 
 constexpr double kLargeNumberLimit = 999999999.0;
@@ -43,6 +45,24 @@ fw::Ref<Matrix> MatrixFromText(int64_t rows, int64_t columns, const String &text
 }
 
 bool IsSquare(Matrix *m, int64_t n) { return NumRows(m) == n && NumColumns(m) == n; }
+
+// The library reads "nan" and "inf" as values; such a value would run through
+// the products into the result as "nan" or "inf".
+bool AllFinite(Matrix *m, int64_t rows, int64_t columns) {
+    for (int64_t i = 0; i < rows; ++i)
+        for (int64_t j = 0; j < columns; ++j)
+            if (!std::isfinite(m->Element(i, j))) return false;
+    return true;
+}
+
+// Shows the message for a matrix holding a value that is not a finite number
+// and gives the field it came from the focus; false when there is none.
+bool RefusedAsNotFinite(ConversionFields &fields, ConversionField field, Matrix *m, int64_t rows, int64_t columns) {
+    if (AllFinite(m, rows, columns)) return false;
+    fw::MsgBox(kNotFinite);
+    fields.SetFocus(field);
+    return true;
+}
 
 // The n × n staging array in which a diagonal matrix is put together.
 class StagingArray {
@@ -96,6 +116,7 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
         fw::MsgBox(kCheckCorrelation);
         return;
     }
+    if (RefusedAsNotFinite(fields, ConversionField::corrFld, R.get(), n, n)) return;
     const String deviations = fields.Text(ConversionField::sdFld);
     if (fw::Len(deviations) < 2) {
         fw::MsgBox(kEnterDeviations);
@@ -106,6 +127,7 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
         fw::MsgBox(kCheckDeviations);
         return;
     }
+    if (RefusedAsNotFinite(fields, ConversionField::sdFld, S.get(), n, 1)) return;
     // A negative standard deviation would silently flip the signs of covariances.
     for (int64_t i = 0; i < n; ++i) {
         if (S->Element(i, 0) < 0.0) {
@@ -154,8 +176,9 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
         fw::MsgBox(kCheckCovariance);
         return;
     }
-    // A variance that is zero, negative or not a number has no reciprocal
-    // square root: the result would be infinities and NaN.
+    if (RefusedAsNotFinite(fields, ConversionField::covFld, C.get(), n, n)) return;
+    // A variance that is zero or negative has no reciprocal square root: the
+    // result would be infinities and NaN.
     for (int64_t i = 0; i < n; ++i) {
         if (!(C->Element(i, i) > 0.0)) {
             fw::MsgBox(kBadVariance);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "convert/control_wnd_fields.h"
 #include "framework/canvas.h"
 #include "framework/label.h"
 #include "framework/line.h"
@@ -16,7 +19,8 @@
 // the direction, the user types the dimension, a matrix and the standard
 // deviations, and Calculate writes the result into the other matrix field.
 // The window holds no data of its own: its 23 controls are registered under
-// their names and the direction lives in Module1::which. Its shared instance
+// their names (the request keeps those it touches once it has found them) and
+// the direction lives in Module1::which. Its shared instance
 // is implicit::ControlWnd() (ui/implicit_windows.h).
 class ControlWnd : public MenuBar1Window {
 public:
@@ -92,4 +96,7 @@ private:
     // and the deviations, puts the focus in the dimension field and leaves
     // no direction chosen.
     void ClearFields(fw::TextArea *matrixField);
+    // The fields as the Calculate request reaches them; made on first use.
+    ControlWndFields &RequestFields();
+    std::unique_ptr<ControlWndFields> requestFields_;
 };

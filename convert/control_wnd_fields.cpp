@@ -4,37 +4,37 @@
 
 namespace {
 
-fw::Ref<fw::TextArea> AreaOf(ControlWnd &window, ConversionField field) {
-    switch (field) {
-    case ConversionField::corrFld: return window.corrFld();
-    case ConversionField::sdFld: return window.sdFld();
-    case ConversionField::covFld: return window.covFld();
-    case ConversionField::scratchFld: return window.scratchFld();
-    case ConversionField::dimFld: break;
-    }
-    return nullptr;
+// The kept control, found through its accessor on first use.
+template <class C> C &Kept(fw::Ref<C> &kept, ControlWnd &window, fw::Ref<C> (ControlWnd::*accessor)()) {
+    if (!kept) kept = (window.*accessor)();
+    return *kept;
 }
 
 } // namespace
 
-fw::String ControlWndFields::Text(ConversionField field) {
-    if (field == ConversionField::dimFld) return window_.dimFld()->Text();
-    return AreaOf(window_, field)->Text();
-}
-
-void ControlWndFields::SetText(ConversionField field, const fw::String &text) {
-    if (field == ConversionField::dimFld) {
-        window_.dimFld()->SetText(text);
-        return;
+fw::TextEdit &ControlWndFields::Control(ConversionField field) {
+    switch (field) {
+    case ConversionField::dimFld:
+        return Kept(dimFld_, window_, &ControlWnd::dimFld);
+    case ConversionField::corrFld:
+        return Kept(corrFld_, window_, &ControlWnd::corrFld);
+    case ConversionField::sdFld:
+        return Kept(sdFld_, window_, &ControlWnd::sdFld);
+    case ConversionField::covFld:
+        return Kept(covFld_, window_, &ControlWnd::covFld);
+    case ConversionField::scratchFld:
+        break;
     }
-    AreaOf(window_, field)->SetText(text);
+    return Kept(scratchFld_, window_, &ControlWnd::scratchFld);
 }
 
-void ControlWndFields::SetFocus(ConversionField field) {
-    fw::Ref<fw::RectControl> control;
-    if (field == ConversionField::dimFld)
-        control = window_.dimFld();
-    else
-        control = AreaOf(window_, field);
-    control->SetFocus();
+fw::String ControlWndFields::Text(ConversionField field) { return Control(field).Text(); }
+
+void ControlWndFields::SetText(ConversionField field, const fw::String &text) { Control(field).SetText(text); }
+
+void ControlWndFields::SetFocus(ConversionField field) { Control(field).SetFocus(); }
+
+ControlWndFields &ControlWnd::RequestFields() {
+    if (!requestFields_) requestFields_ = std::make_unique<ControlWndFields>(*this);
+    return *requestFields_;
 }

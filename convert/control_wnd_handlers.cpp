@@ -28,10 +28,7 @@ void UseMatrixFont(fw::TextArea *field) {
 
 // --- Calculate ------------------------------------------------------------------
 
-void ControlWnd::CalcBtn_Action(fw::PushButton *) {
-    ControlWndFields fields(*this);
-    RunCalculateRequest(fields);
-}
+void ControlWnd::CalcBtn_Action(fw::PushButton *) { RunCalculateRequest(RequestFields()); }
 
 // --- direction ------------------------------------------------------------------
 

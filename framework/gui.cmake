@@ -27,6 +27,7 @@ add_library(tandrel_framework STATIC
   view/menu_view.cpp
   view/qt_presenter.cpp
   view/qt_support.cpp
+  view/text_area_edits.cpp
   view/text_area_view.cpp
   view/text_field_view.cpp
   view/window_view.cpp

@@ -2,39 +2,63 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <ostream>
 
 namespace fw {
 
-struct String::Buffer {
-    explicit Buffer(std::size_t capacity) : bytes(new char[capacity]), capacity(capacity) {}
-    std::unique_ptr<char[]> bytes;
-    std::size_t capacity;
-    std::size_t used = 0;
-};
-
-String::String(std::string_view text) {
-    if (text.empty()) return;
-    buffer_ = std::make_shared<Buffer>(text.size());
-    std::memcpy(buffer_->bytes.get(), text.data(), text.size());
-    buffer_->used = length_ = text.size();
+String::Buffer *String::Buffer::Make(std::size_t capacity) {
+    void *block = ::operator new(sizeof(Buffer) + capacity);
+    return new (block) Buffer{1, capacity, 0};
 }
 
-const char *String::data() const { return buffer_ ? buffer_->bytes.get() : ""; }
+void String::Free(Buffer *buffer) { ::operator delete(buffer); }
+
+String::String(std::string_view text) : length_(text.size()) {
+    if (text.size() <= kInlineCapacity) {
+        if (!text.empty()) std::memcpy(inline_, text.data(), text.size());
+        return;
+    }
+    buffer_ = Buffer::Make(text.size());
+    std::memcpy(buffer_->bytes(), text.data(), text.size());
+    buffer_->used = text.size();
+}
+
+String &String::operator=(const String &other) {
+    if (this != &other) {
+        if (buffer_) Release();
+        CopyFrom(other);
+    }
+    return *this;
+}
+
+String &String::operator=(String &&other) noexcept {
+    if (this != &other) {
+        if (buffer_) Release();
+        TakeFrom(other);
+    }
+    return *this;
+}
 
 String &String::operator+=(std::string_view piece) {
     if (piece.empty()) return *this;
-    const bool endsBuffer = buffer_ && buffer_->used == length_;
-    if (endsBuffer && buffer_->capacity - length_ >= piece.size()) {
-        std::memcpy(buffer_->bytes.get() + length_, piece.data(), piece.size());
+    const std::size_t length = length_ + piece.size();
+    // `piece` may be this string's own text: it stays in place until the
+    // old storage is let go, and it never overlaps the bytes written here.
+    if (!buffer_ && length <= kInlineCapacity) {
+        std::memcpy(inline_ + length_, piece.data(), piece.size());
+    } else if (buffer_ && buffer_->used == length_ && buffer_->capacity >= length) {
+        std::memcpy(buffer_->bytes() + length_, piece.data(), piece.size());
+        buffer_->used = length;
     } else {
-        auto grown = std::make_shared<Buffer>(std::max<std::size_t>(2 * (length_ + piece.size()), 64));
-        if (length_ != 0) std::memcpy(grown->bytes.get(), buffer_->bytes.get(), length_);
-        std::memcpy(grown->bytes.get() + length_, piece.data(), piece.size());
-        buffer_ = std::move(grown);
+        Buffer *grown = Buffer::Make(std::max<std::size_t>(2 * length, 64));
+        std::memcpy(grown->bytes(), data(), length_);
+        std::memcpy(grown->bytes() + length_, piece.data(), piece.size());
+        grown->used = length;
+        if (buffer_) Release();
+        buffer_ = grown;
     }
-    length_ += piece.size();
-    buffer_->used = length_;
+    length_ = length;
     return *this;
 }
 

@@ -58,9 +58,14 @@ void TextEdit::SetText(String text) {
 
 void TextEdit::UserChangedText(String text) {
     String normalised = NormaliseLineEnds(text.view());
-    if (normalised == text_ || Ended()) return;
+    if (normalised == text_) return;
+    UserEditedText(std::move(normalised));
+}
+
+void TextEdit::UserEditedText(String text) {
+    if (Ended()) return;
     Ref<TextEdit> self(this);
-    text_ = std::move(normalised);
+    text_ = std::move(text);
     RaiseEvent(EventNumber::TextChange);
 }
 

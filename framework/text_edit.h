@@ -58,6 +58,9 @@ public:
     // The user changed the text in the widget: store it (line ends made CR)
     // and raise TextChange.
     void UserChangedText(String text);
+    // The same for a text whose line ends are already CR and which differs
+    // from Text(): the widget worked out the user's edit itself.
+    void UserEditedText(String text);
 
 protected:
     // The text was replaced in code (not by the user).

@@ -145,6 +145,15 @@ int64_t Len(const String &text) {
     std::string_view s = text.view();
     int64_t count = 0;
     while (!s.empty()) {
+        // Runs of ASCII, most of any matrix text, count byte by byte.
+        if (static_cast<unsigned char>(s.front()) < 0x80) {
+            std::size_t run = 1;
+            while (run < s.size() && static_cast<unsigned char>(s[run]) < 0x80)
+                ++run;
+            count += static_cast<int64_t>(run);
+            s.remove_prefix(run);
+            continue;
+        }
         s.remove_prefix(utf8::DecodeFirst(s).length);
         ++count;
     }

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bench_inputs.h"
+#include "tests/convert/sample_inputs.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ std::string FormatRows(const Eigen::MatrixXd &m) {
 
 void BM_FloorCorrToCov(benchmark::State &state) {
     const int n = static_cast<int>(state.range(0));
-    const BenchInputs in = MakeInputs(n);
+    const SampleInputs in = MakeSampleInputs(n);
     for (auto _ : state) {
         const Eigen::MatrixXd r = Parse(in.correlation, n, n);
         const Eigen::VectorXd sd = Parse(in.deviations, n, 1);
@@ -53,7 +53,7 @@ void BM_FloorCorrToCov(benchmark::State &state) {
 
 void BM_FloorCovToCorr(benchmark::State &state) {
     const int n = static_cast<int>(state.range(0));
-    const BenchInputs in = MakeInputs(n);
+    const SampleInputs in = MakeSampleInputs(n);
     for (auto _ : state) {
         const Eigen::MatrixXd c = Parse(in.covariance, n, n);
         const Eigen::VectorXd d = c.diagonal().cwiseSqrt().cwiseInverse();

@@ -6,7 +6,7 @@
 #include <Eigen/Core>
 #include <cstdint>
 
-#include "bench_inputs.h"
+#include "tests/convert/sample_inputs.h"
 #include "framework/object.h"
 #include "matrix/matrix.h"
 
@@ -15,7 +15,7 @@ namespace {
 void BM_ElementAcrossTheLibrary(benchmark::State &state) {
     const int n = static_cast<int>(state.range(0));
     fw::Ref<Matrix> m = fw::NewObject<Matrix>();
-    m->Constructor(n, n, MakeInputs(n).correlation);
+    m->Constructor(n, n, MakeSampleInputs(n).correlation);
     for (auto _ : state) {
         double sum = 0;
         for (int64_t i = 0; i < n; ++i)

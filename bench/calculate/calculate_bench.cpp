@@ -1,7 +1,7 @@
 // The whole Calculate request, text in and text out, on model fields.
 #include <benchmark/benchmark.h>
 
-#include "bench_inputs.h"
+#include "tests/convert/sample_inputs.h"
 #include "convert/calculate.h"
 #include "convert/module1.h"
 #include "framework/presenter.h"
@@ -11,7 +11,7 @@ namespace {
 
 void Calculate(benchmark::State &state, int64_t which) {
     const int n = static_cast<int>(state.range(0));
-    const BenchInputs in = MakeInputs(n);
+    const SampleInputs in = MakeSampleInputs(n);
     fw::RecordingPresenter presenter;
     fw::ScopedPresenter installed(presenter);
     ModelFields fields;

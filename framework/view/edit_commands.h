@@ -5,7 +5,7 @@
 namespace fw::view {
 
 // An Edit menu command by item name on a text widget (a QLineEdit or a
-// QTextEdit); `deleteSelection` carries out EditClear. A read-only widget
+// QPlainTextEdit); `deleteSelection` carries out EditClear. A read-only widget
 // only copies and selects: Qt's own cut, paste and undo would change it.
 // True when the widget carried the command out.
 template <class Editor, class DeleteSelection>

@@ -2,14 +2,17 @@
 #include "framework/view/control_views.h"
 #include "framework/view/edit_commands.h"
 #include "framework/view/qt_support.h"
+#include "framework/view/text_area_edits.h"
 #include "framework/view/window_view.h"
 
 #include <QMimeData>
-#include <QTextBlock>
+#include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QTimer>
+
+#include <algorithm>
+#include <optional>
 
 namespace fw::view {
 
@@ -17,11 +20,13 @@ namespace {
 
 class TextAreaView;
 
-// The text area's widget: pasted and dropped text arrives plain, and the
-// widget catches up with the model before it is shown or touched.
-class AreaWidget : public QTextEdit {
+// The text area's widget: a plain-text editor, which lays out only what it
+// shows and still takes character formats (bold runs). Pasted and dropped
+// text arrives plain, and the widget catches up with the model before it is
+// shown or touched.
+class AreaWidget : public QPlainTextEdit {
 public:
-    AreaWidget(TextAreaView *view, QWidget *parent) : QTextEdit(parent), view_(view) {}
+    AreaWidget(TextAreaView *view, QWidget *parent) : QPlainTextEdit(parent), view_(view) {}
     TextAreaView *view_;
 
 protected:
@@ -29,27 +34,43 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 };
 
+// Sets a flag for the life of a scope and puts back what it was.
+class FlagScope {
+public:
+    explicit FlagScope(bool &flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = was_; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &flag_;
+    bool was_;
+};
+
 class TextAreaView : public ControlView {
 public:
     TextAreaView(TextArea &model, WindowView &window)
         : ControlView(model, window), model_(model), edit_(new AreaWidget(this, window.Content())) {
-        edit_->setAcceptRichText(false);
         SetWidget(edit_);
-        QObject::connect(edit_, &QTextEdit::textChanged, edit_, [this] { OnUserChange(); });
+        QTextDocument *document = edit_->document();
+        QObject::connect(document, &QTextDocument::contentsChange, edit_,
+                         [this](int position, int removed, int added) { OnContentsChange(position, removed, added); });
+        QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] { OnUserChange(); });
     }
     ~TextAreaView() override {
         if (Widget()) edit_->view_ = nullptr;
     }
 
     void Apply(Aspect aspect) override {
+        if (aspect == Aspect::Text) {
+            NoteNewText();
+            return;
+        }
+        // What the program sets is no edit of the user's.
+        FlagScope syncing(syncing_);
         ControlView::Apply(aspect);
         const bool all = aspect == Aspect::All;
-        if (all || aspect == Aspect::Text) {
-            // Only noted here: a hidden area (the program's scratch buffer) may
-            // be written thousands of times and is never drawn.
-            stale_ = true;
-            if (edit_->isVisible()) ScheduleSync();
-        }
+        if (all) NoteNewText();
         if (aspect == Aspect::Style && !stale_) {
             if (appliedRuns_) {
                 stale_ = true; // earlier runs must go: show the text anew
@@ -58,7 +79,12 @@ public:
                 ApplyRuns();
             }
         }
-        if (all || aspect == Aspect::Font) edit_->setFont(MakeFont(model_));
+        if (all || aspect == Aspect::Font) {
+            // The matrix fields set their font at every key: the same font
+            // must not lay the whole text out anew.
+            const QFont font = MakeFont(model_);
+            if (all || !(font == edit_->font())) edit_->setFont(font);
+        }
         if (all || aspect == Aspect::Colour) {
             QPalette palette = edit_->palette();
             palette.setColor(QPalette::Base, ToQt(model_.BackgroundColor()));
@@ -67,7 +93,8 @@ public:
         }
         if (all || aspect == Aspect::Frame) {
             edit_->setFrameShape(model_.HasBorder() ? QFrame::StyledPanel : QFrame::NoFrame);
-            edit_->setLineWrapMode(model_.HasHorizontalScrollbar() ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+            edit_->setLineWrapMode(model_.HasHorizontalScrollbar() ? QPlainTextEdit::NoWrap
+                                                                   : QPlainTextEdit::WidgetWidth);
             edit_->setHorizontalScrollBarPolicy(model_.HasHorizontalScrollbar() ? Qt::ScrollBarAsNeeded
                                                                                 : Qt::ScrollBarAlwaysOff);
             edit_->setVerticalScrollBarPolicy(model_.HasVerticalScrollbar() ? Qt::ScrollBarAsNeeded
@@ -84,12 +111,12 @@ public:
 
     void EnsureSynced() override {
         if (!stale_ || !Widget()) return;
+        FlagScope syncing(syncing_);
         stale_ = false;
-        quiet_ = true;
         edit_->setPlainText(ToQtLines(model_.Text().view()));
+        edits_.Restart(model_.Text());
         appliedRuns_ = false;
         ApplyRuns();
-        quiet_ = false;
     }
 
     bool EditCommand(std::string_view name) override {
@@ -115,6 +142,13 @@ public:
         });
     }
 
+    // Only noted here: a hidden area (the program's scratch buffer) may be
+    // written thousands of times and is never drawn.
+    void NoteNewText() {
+        stale_ = true;
+        if (edit_->isVisible()) ScheduleSync();
+    }
+
     int64_t RoomLeft() const {
         const int64_t limit = model_.MaximumCharactersAllowed();
         if (limit <= 0) return INT64_MAX;
@@ -133,8 +167,7 @@ private:
     void ApplyRuns() {
         StyledText *styled = model_.GetStyledText();
         if (styled->Runs().empty()) return;
-        const bool wasQuiet = quiet_;
-        quiet_ = true;
+        FlagScope syncing(syncing_);
         const QString text = ToQtLines(model_.Text().view());
         for (const StyledText::Run &run : styled->Runs()) {
             QTextCursor cursor(edit_->document());
@@ -145,36 +178,52 @@ private:
             cursor.mergeCharFormat(format);
         }
         appliedRuns_ = true;
-        quiet_ = wasQuiet;
+    }
+
+    // Each change of the document, as it happens; OnUserChange follows.
+    void OnContentsChange(int position, int removed, int added) {
+        if (syncing_ || !Widget()) return;
+        // A widget behind the model (never so for what the user does: every
+        // way in catches up first) is read back whole.
+        if (stale_) edits_.Lose();
+        edits_.Change(*edit_->document(), position, removed, added);
     }
 
     void OnUserChange() {
-        if (quiet_ || !Widget()) return;
+        if (syncing_ || trimming_ || !Widget()) return;
         if (RoomLeft() < 0) {
             // Typed or pasted past the limit: the excess before the cursor goes.
-            quiet_ = true;
+            FlagScope trimming(trimming_);
             QTextCursor cursor = edit_->textCursor();
             const int excess = static_cast<int>(-RoomLeft());
             cursor.setPosition(std::max(0, cursor.position() - excess), QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
-            quiet_ = false;
         }
         Ref<TextArea> hold(&model_);
-        const String text = FromQt(edit_->document()->toRawText());
-        RuntimeCallHandler([&] { hold->UserChangedText(text); });
+        if (std::optional<String> edited = edits_.Take()) {
+            if (!(*edited == model_.Text())) RuntimeCallHandler([&] { hold->UserEditedText(*std::move(edited)); });
+        } else {
+            // Read back whole, and followed again from here. Nothing of the
+            // view's after the handler: it may close the window.
+            String text = NormaliseLineEnds(FromQt(edit_->document()->toRawText()).view());
+            edits_.Restart(text);
+            if (!(text == model_.Text())) RuntimeCallHandler([&] { hold->UserEditedText(std::move(text)); });
+        }
     }
 
     TextArea &model_;
     AreaWidget *edit_;
+    TextAreaEdits edits_;
     bool stale_ = false;
-    bool quiet_ = false;
+    bool syncing_ = false;  // the program, not the user, is changing the widget
+    bool trimming_ = false; // cutting what went past the length limit
     bool syncPending_ = false;
     bool appliedRuns_ = false;
 };
 
 void AreaWidget::showEvent(QShowEvent *event) {
     if (view_) view_->EnsureSynced();
-    QTextEdit::showEvent(event);
+    QPlainTextEdit::showEvent(event);
 }
 
 void AreaWidget::insertFromMimeData(const QMimeData *source) {

@@ -2,7 +2,9 @@
 //
 // The bytes are read as text by Val, Trim, Len and Asc; their first eight
 // bytes, taken as a double, are written by Str and by Format with the two
-// patterns the conversion uses. Any broken invariant traps.
+// patterns the conversion uses, and by the rest of the bytes taken as a
+// pattern; every Format text must be the reference reader's, byte for byte.
+// Any broken invariant traps.
 
 #include <cmath>
 #include <cstddef>
@@ -12,6 +14,7 @@
 #include <string_view>
 
 #include "framework/text_functions.h"
+#include "reference_format.h"
 
 namespace {
 
@@ -82,8 +85,15 @@ bool IsPatternText(std::string_view text, bool grouping) {
     return !(negative && allZero);
 }
 
+// Format as the reference reader writes it.
+fw::String CheckedFormat(double x, std::string_view pattern) {
+    const fw::String text = fw::Format(x, fw::String(pattern));
+    Check(text.view() == reference::Format(x, pattern));
+    return text;
+}
+
 void CheckFormat(double x, const char *pattern, bool grouping) {
-    const fw::String text = fw::Format(x, pattern);
+    const fw::String text = CheckedFormat(x, pattern);
     if (std::isnan(x)) return Check(text == "nan");
     if (std::isinf(x)) return Check(text == (x > 0 ? "inf" : "-inf"));
     Check(IsPatternText(text.view(), grouping));
@@ -121,6 +131,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
         double x;
         std::memcpy(&x, data, sizeof x);
         CheckNumber(x);
+        // Any pattern at all, also one long enough to leave the stack buffer.
+        const std::string_view pattern(reinterpret_cast<const char *>(data) + sizeof x, size - sizeof x);
+        CheckedFormat(x, pattern);
+        CheckedFormat(x / 3, pattern);
     }
     // The text's own number, written out again, must read back the same.
     CheckNumber(fw::Val(text));

@@ -114,7 +114,12 @@ std::string write_aligned(const Matrix &m, Format format, Lead lead_of) {
         }
     }
 
+    // Every line at its full width: the text fits without growing.
+    std::size_t line_width = 2 * static_cast<std::size_t>(columns - 1) + 1;
+    for (Eigen::Index c = 0; c < columns; ++c)
+        line_width += left_width[c] + right_width[c];
     std::string out;
+    out.reserve(line_width * static_cast<std::size_t>(rows));
     for (Eigen::Index r = 0; r < rows; ++r) {
         const std::size_t line_start = out.size();
         for (Eigen::Index c = 0; c < columns; ++c) {

@@ -1,8 +1,11 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace cmlib {
@@ -61,6 +64,89 @@ std::string join_parts(const std::string &re, const std::string &im) {
     return im.front() == '-' ? re + im + "i" : re + "+" + im + "i";
 }
 
+// The digits of a number as an integer while they fit in 15 significant
+// digits, and the power of ten of the last one.
+struct DecimalDigits {
+    uint64_t digits = 0;
+    int significant = 0;
+    int scale = 0;
+
+    void add(char c, bool in_fraction) {
+        if (digits != 0 || c != '0') ++significant;
+        if (significant <= 15) digits = digits * 10 + static_cast<uint64_t>(c - '0');
+        if (in_fraction) --scale;
+    }
+
+    // With at most 15 significant digits and a power of ten within 10^±22,
+    // the digits and that power are both exact doubles, so one division or
+    // multiplication gives the correctly rounded value: the same double that
+    // from_chars gives. False for any other number.
+    bool exact_value(int exponent, double &value) const {
+        static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const int power = scale + exponent;
+        if (significant > 15 || power < -22 || power > 22) return false;
+        const auto m = static_cast<double>(digits);
+        value = power < 0 ? m / powers[-power] : m * powers[power];
+        return true;
+    }
+};
+
+// The shortest plain text of x, as to_chars writes it, found in integers:
+// the nearest number q / 10^d with d decimals, its digits q exactly rounded
+// in 128 bits, reads back to x when q / 10^d, one division of two exact
+// doubles, gives x. While q stays below 2^50 the doubles around x lie closer
+// together than half a step of 10^-d, so that nearest number is the only
+// d-decimal one that reads back to x, and any shorter text that reads back
+// is it with its trailing zeros dropped. So the search starts at four
+// decimals, where the conversion's values are found at once, and the
+// trailing zeros of the first number found go. False when q outgrows 2^50
+// first or no d up to 17 serves: to_chars writes the value then.
+bool shortest_few_decimals(double x, std::string &text) {
+    __extension__ using Wide = unsigned __int128;
+    constexpr uint64_t limit = uint64_t{1} << 50;
+    constexpr int first_decimals = 4;
+    const double magnitude = std::fabs(x);
+    const auto bits = std::bit_cast<uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    const uint64_t significand = biased == 0 ? mantissa : mantissa | uint64_t{1} << 52;
+    const int shift = biased == 0 ? 1074 : 1075 - biased; // magnitude = significand * 2^-shift
+    if (shift < 0 || shift >= 128) return false;
+    uint64_t scale = 10'000;
+    double scale_double = 1e4;
+    for (int decimals = first_decimals; decimals <= 17; ++decimals, scale *= 10, scale_double *= 10.0) {
+        const Wide product = Wide{significand} * scale;
+        const Wide rounded = shift == 0 ? product : (product + (Wide{1} << (shift - 1))) >> shift;
+        if (rounded >= limit) return false;
+        uint64_t units = static_cast<uint64_t>(rounded);
+        if (static_cast<double>(units) / scale_double != magnitude) continue;
+
+        int shown = decimals;
+        while (shown > 0 && units % 10 == 0) {
+            units /= 10;
+            scale /= 10;
+            --shown;
+        }
+        std::array<char, 48> buffer;
+        char *out = buffer.data();
+        if (std::signbit(x)) *out++ = '-';
+        out = std::to_chars(out, buffer.data() + 24, units / scale).ptr;
+        if (shown > 0) {
+            *out++ = '.';
+            char *const end = out + shown;
+            uint64_t fraction = units % scale;
+            for (char *digit = end; digit != out; fraction /= 10)
+                *--digit = static_cast<char>('0' + fraction % 10);
+            out = end;
+        }
+        text.assign(buffer.data(), out);
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::size_t scan_real(std::string_view text, double &value) {
@@ -84,10 +170,12 @@ std::size_t scan_real(std::string_view text, double &value) {
     std::size_t digit_count = 0;
     std::size_t group = 0; // digits since the start or the last comma
     bool grouped = false;
+    DecimalDigits decimal;
     while (i < n) {
         if (is_digit(text[i])) {
             ++group;
             ++digit_count;
+            decimal.add(text[i], false);
         } else if (text[i] == ',') {
             if (group == 0 || group > 3 || (grouped && group != 3)) return 0;
             grouped = true;
@@ -98,23 +186,45 @@ std::size_t scan_real(std::string_view text, double &value) {
         ++i;
     }
     if (grouped && group != 3) return 0;
+    // A grouped number starts with a digit group that is not zero and has no
+    // leading zero: "0,350" and "01,000" are decimal commas from a spreadsheet
+    // (0.35 and 1.0), never thousands.
+    if (grouped && text[digits_begin] == '0') return 0;
     if (i < n && text[i] == '.') {
         ++i;
         while (i < n && is_digit(text[i])) {
+            decimal.add(text[i], true);
             ++i;
             ++digit_count;
         }
     }
     if (digit_count == 0) return 0;
+    int exponent = 0; // clamped: beyond it no exact value is tried
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+        bool negative_exponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) negative_exponent = text[i++] == '-';
         if (i >= n || !is_digit(text[i])) return 0;
-        while (i < n && is_digit(text[i]))
-            ++i;
+        for (; i < n && is_digit(text[i]); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 100000);
+        if (negative_exponent) exponent = -exponent;
     }
 
-    // from_chars takes neither a plus sign nor grouping commas.
+    double parsed = 0.0;
+    if (decimal.exact_value(exponent, parsed)) {
+        value = negative ? -parsed : parsed;
+        return i;
+    }
+    // from_chars takes neither a plus sign nor grouping commas: a number
+    // without commas (most values) is read where it stands, from its minus
+    // sign or its first digit; a grouped one from a copy without the commas.
+    if (!grouped) {
+        const char *first = negative ? text.data() : text.data() + digits_begin;
+        const auto result = std::from_chars(first, text.data() + i, parsed);
+        if (result.ec != std::errc() || result.ptr != text.data() + i) return 0;
+        value = parsed;
+        return i;
+    }
     std::array<char, 64> small;
     std::string large;
     char *plain = small.data();
@@ -127,7 +237,6 @@ std::size_t scan_real(std::string_view text, double &value) {
     for (std::size_t k = digits_begin; k < i; ++k) {
         if (text[k] != ',') *out++ = text[k];
     }
-    double parsed = 0.0;
     const auto result = std::from_chars(plain, out, parsed);
     if (result.ec != std::errc() || result.ptr != out) return 0;
     value = parsed;
@@ -139,6 +248,8 @@ std::string format_shortest(double x) {
     // reads "1000000", not "1e+06"); exponent form only far from 1.
     const double magnitude = std::fabs(x);
     if (x == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16)) {
+        std::string text;
+        if (shortest_few_decimals(x, text)) return text;
         std::array<char, 64> buffer;
         const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed);
         return std::string(buffer.data(), result.ptr);

@@ -22,7 +22,8 @@ inline bool is_line_end(char c) { return c == '\r' || c == '\n'; }
 
 // Reads one real number at the start of `text`: an optional sign, digits
 // with optional grouping commas in the integer part (a first group of one to
-// three digits, then groups of exactly three: "1,234.5" but not "1,5"), an
+// three digits without a leading zero, then groups of exactly three:
+// "1,234.5" but not "1,5", "0,350" or "01,000"), an
 // optional fraction, an optional exponent; or "inf" / "nan" in any case with
 // an optional sign. At least one digit is needed, before or after the point.
 // On success stores the value, returns the count of characters read; returns

@@ -10,11 +10,11 @@
 #include "ui/menu_bar1.h"
 
 #include <QFont>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QWidget>
 
 namespace {
@@ -36,7 +36,7 @@ protected:
         QTest::mouseClick(Widget(*control_->InfoBtn()), Qt::LeftButton);
         return fw::Ref<helpWnd>(dynamic_cast<helpWnd *>(OpenWindow(kHelpClass).get()));
     }
-    static QTextEdit *Editor(helpWnd &help) { return qobject_cast<QTextEdit *>(Widget(*help.EditField1())); }
+    static QPlainTextEdit *Editor(helpWnd &help) { return qobject_cast<QPlainTextEdit *>(Widget(*help.EditField1())); }
     fw::Ref<ControlWnd> control_;
 };
 
@@ -137,7 +137,7 @@ TEST_P(HelpTitleTest, BoldRangeCoversTheFirstLineAndItsCarriageReturn) {
 
 TEST_F(HelpWindowTest, TypedTextLastsAsLongAsTheWindow) {
     fw::Ref<helpWnd> help = OpenByInfoButton();
-    QTextEdit *editor = Editor(*help);
+    QPlainTextEdit *editor = Editor(*help);
     editor->setFocus();
     editor->moveCursor(QTextCursor::Start);
     QTest::keyClicks(editor, "my note ");

@@ -28,6 +28,7 @@ constexpr const char *kCheckCovariance =
     "Check data. Number of rows and columns do not match the dimension specified for the covariance matrix.";
 constexpr const char *kBadVariance =
     "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.";
+constexpr const char *kNotFinite = "Check data. Every value must be a finite number.";
 constexpr const char *kLargeNumber = "Very large number encountered. Check results and accept with caution.";
 
 // The 3 × 3 example: correlations 0.5, 0.25, 0.4 and deviations 2, 3, 4
@@ -212,7 +213,31 @@ struct AlertCase {
 
 void PrintTo(const AlertCase &c, std::ostream *out) { *out << c.name; }
 
-class RequestAlerts : public ControlWndTest, public testing::WithParamInterface<AlertCase> {};
+class RequestAlerts : public ControlWndTest, public testing::WithParamInterface<AlertCase> {
+protected:
+    // Presses Calculate on the fields as the case filled them: only its
+    // alert comes, the focus goes where it says, and every field, the hidden
+    // buffer included, stays as it was.
+    void ExpectOnlyTheAlert(const AlertCase &c) {
+        window->scratchFld()->SetText("last buffer");
+        ForgetEvents();
+        Click(*window->CalcBtn());
+
+        std::vector<fw::RecordingPresenter::Event> expected = {{Kind::Alert, c.alert}};
+        if (c.focus) expected.push_back({Kind::Focus, c.focus});
+        EXPECT_EQ(Events(), expected);
+        if (c.focus) {
+            EXPECT_EQ(FocusWidget(), WidgetOf(*window->_ControlByName(c.focus)));
+        }
+
+        EXPECT_EQ(window->dimFld()->Text().str(), c.dimension);
+        EXPECT_EQ(window->corrFld()->Text().str(), c.correlation);
+        EXPECT_EQ(window->sdFld()->Text().str(), c.deviations);
+        EXPECT_EQ(window->covFld()->Text().str(), c.covariance);
+        EXPECT_EQ(window->scratchFld()->Text().str(), "last buffer");
+        EXPECT_EQ(Module1::which, c.which);
+    }
+};
 
 TEST_P(RequestAlerts, StopsAtTheFirstProblemAndLeavesTheFields) {
     const AlertCase &c = GetParam();
@@ -221,22 +246,20 @@ TEST_P(RequestAlerts, StopsAtTheFirstProblemAndLeavesTheFields) {
     window->corrFld()->SetText(c.correlation);
     window->sdFld()->SetText(c.deviations);
     window->covFld()->SetText(c.covariance);
-    window->scratchFld()->SetText("last buffer");
-    Click(*window->CalcBtn());
+    ExpectOnlyTheAlert(c);
+}
 
-    std::vector<fw::RecordingPresenter::Event> expected = {{Kind::Alert, c.alert}};
-    if (c.focus) expected.push_back({Kind::Focus, c.focus});
-    EXPECT_EQ(Events(), expected);
-    if (c.focus) {
-        EXPECT_EQ(FocusWidget(), WidgetOf(*window->_ControlByName(c.focus)));
-    }
+// Values typed with the keys ("\r" is Return) that the request must refuse.
+class TypedValuesRefused : public RequestAlerts {};
 
-    EXPECT_EQ(window->dimFld()->Text().str(), c.dimension);
-    EXPECT_EQ(window->corrFld()->Text().str(), c.correlation);
-    EXPECT_EQ(window->sdFld()->Text().str(), c.deviations);
-    EXPECT_EQ(window->covFld()->Text().str(), c.covariance);
-    EXPECT_EQ(window->scratchFld()->Text().str(), "last buffer");
-    EXPECT_EQ(Module1::which, c.which);
+TEST_P(TypedValuesRefused, BringTheirAlertAndLeaveTheFields) {
+    const AlertCase &c = GetParam();
+    if (c.which == 2) Click(*window->RadioButton2());
+    Type(*window->corrFld(), c.correlation);
+    Type(*window->sdFld(), c.deviations);
+    Type(*window->covFld(), c.covariance);
+    Type(*window->dimFld(), c.dimension); // the focus is elsewhere when Calculate is pressed
+    ExpectOnlyTheAlert(c);
 }
 
 const char *const kIdentity2 = "1 0\r0 1\r";
@@ -259,5 +282,38 @@ INSTANTIATE_TEST_SUITE_P(
         AlertCase{"CovarianceOfAnotherSize", 2, "3", "", "", kIdentity2, kCheckCovariance, nullptr},
         AlertCase{"ZeroVariance", 2, "2", "", "", "1 0\r0 0\r", kBadVariance, nullptr}),
     [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    NotFiniteOrDecimalComma, TypedValuesRefused,
+    testing::Values(
+        AlertCase{"CorrelationNaN", 1, "2", "1 nan\rnan 1\r", "1\r1\r", "earlier result", kNotFinite, "corrFld"},
+        AlertCase{"CorrelationInf", 1, "2", "1 0\r0 inf\r", "1\r1\r", "", kNotFinite, "corrFld"},
+        AlertCase{"DeviationInf", 1, "2", "1 0\r0 1\r", "inf\r1\r", "earlier result", kNotFinite, "sdFld"},
+        AlertCase{"DeviationMinusInf", 1, "2", "1 0\r0 1\r", "1\r-inf\r", "", kNotFinite, "sdFld"},
+        AlertCase{"DeviationNaN", 1, "2", "1 0\r0 1\r", "nan\r1\r", "", kNotFinite, "sdFld"},
+        AlertCase{"CovarianceInf", 2, "2", "earlier result", "", "1 inf\rinf 1\r", kNotFinite, "covFld"},
+        AlertCase{"CovarianceMinusInf", 2, "2", "", "", "1 -inf\r0 1\r", kNotFinite, "covFld"},
+        AlertCase{"VarianceNaN", 2, "2", "", "", "nan 0\r0 1\r", kNotFinite, "covFld"},
+        // Decimal commas from a spreadsheet are never read as thousands.
+        AlertCase{"CovarianceDecimalComma", 2, "2", "", "", "1,000 0,350\r0,350 1,000\r", kCheckCovariance, nullptr},
+        AlertCase{"CovarianceLeadingZeroGroup", 2, "2", "", "", "01,000 0\r0 1\r", kCheckCovariance, nullptr},
+        AlertCase{"CorrelationDecimalComma", 1, "2", "1 -0,5\r-0,5 1\r", "1\r1\r", "", kCheckCorrelation, nullptr},
+        AlertCase{"DeviationDecimalComma", 1, "2", "1 0\r0 1\r", "0,350\r1\r", "", kCheckDeviations, nullptr}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ControlWndConversion, GroupingCommasStillRead) {
+    auto covariances = [&](const char *deviations) {
+        window->sdFld()->SetText("");
+        Type(*window->sdFld(), deviations);
+        Click(*window->CalcBtn());
+        return window->covFld()->Text().str();
+    };
+    Type(*window->dimFld(), "2");
+    Type(*window->corrFld(), "1 0.5\r0.5 1\r");
+    const std::string plain = covariances("1234.5\r2\r");
+    EXPECT_EQ(covariances("1,234.5\r2\r"), plain);
+    EXPECT_EQ(Alerts(), std::vector<std::string>{});
+    EXPECT_EQ(plain.rfind("1523990.25", 0), 0u) << plain;
+}
 
 } // namespace

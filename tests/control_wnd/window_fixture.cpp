@@ -14,8 +14,8 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
-#include <QTextEdit>
 
 namespace {
 
@@ -102,7 +102,7 @@ QAction *ControlWndTest::MenuAction(const char *itemName) const {
 QWidget *ControlWndTest::FocusWidget() const { return window->View()->Frame()->focusWidget(); }
 
 std::string ControlWndTest::Shown(const fw::Control &control) const {
-    auto *edit = qobject_cast<QTextEdit *>(WidgetOf(control));
+    auto *edit = qobject_cast<QPlainTextEdit *>(WidgetOf(control));
     if (!edit) return "<not a text area>";
     return edit->toPlainText().replace(u'\n', u'\r').toStdString();
 }

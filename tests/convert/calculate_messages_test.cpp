@@ -12,6 +12,7 @@ namespace {
 using F = ConversionField;
 using Kind = fw::RecordingPresenter::Kind;
 
+constexpr const char *kNotFinite = "Check data. Every value must be a finite number.";
 const std::string kMegabyte(1 << 20, '7');
 
 struct MessageCase {
@@ -71,8 +72,20 @@ const MessageCase kCases[] = {
      "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.", nullptr},
     {"VarianceNegative", 2, "2", "", "", "1 0\r0 -4\r",
      "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.", nullptr},
-    {"VarianceNotANumber", 2, "2", "", "", "nan 0\r0 1\r",
-     "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.", nullptr},
+    // "nan" and "inf" are read as values but refused, after the shape checks
+    // of their field and before the checks of the next one.
+    {"CorrelationNotANumber", 1, "2", "1 nan\r0 1\r", "", "", kNotFinite, "corrFld"},
+    {"CorrelationInfinite", 1, "2", "1 0\r0 INF\r", "1\r1\r", "", kNotFinite, "corrFld"},
+    {"CorrelationNotANumberWrongShape", 1, "3", "nan 0\r0 1\r", "1\r1\r1\r", "",
+     "Check data. Number of rows and columns do not match the dimension specified for the correlation matrix.",
+     nullptr},
+    {"DeviationInfinite", 1, "2", "1 0\r0 1\r", "inf\r1\r", "", kNotFinite, "sdFld"},
+    {"DeviationMinusInfinite", 1, "2", "1 0\r0 1\r", "1\r-inf\r", "", kNotFinite, "sdFld"},
+    {"DeviationNotANumber", 1, "2", "1 0\r0 1\r", "NaN\r1\r", "", kNotFinite, "sdFld"},
+    {"CovarianceInfinite", 2, "2", "", "", "1 inf\r0 1\r", kNotFinite, "covFld"},
+    {"CovarianceMinusInfinite", 2, "2", "", "", "1 0\r-inf 1\r", kNotFinite, "covFld"},
+    {"VarianceNotANumber", 2, "2", "", "", "nan 0\r0 1\r", kNotFinite, "covFld"},
+    {"VarianceInfinite", 2, "2", "", "", "inf 0\r0 1\r", kNotFinite, "covFld"},
 };
 
 class CalculateMessages : public testing::TestWithParam<MessageCase> {};

@@ -98,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WarningCase{"AtTheLimit", "999999999 0\r0 1\r", "1\r1\r", false},
                     WarningCase{"JustAbove", "999999999.5 0\r0 1\r", "1\r1\r", true},
                     WarningCase{"SeveralAbove", "1 1\r1 1\r", "40000\r50000\r", true},
-                    WarningCase{"LargeNegativeNever", "1 -2000000000\r-2000000000 1\r", "1\r1\r", false}),
+                    WarningCase{"LargeNegativeNever", "1 -2000000000\r-2000000000 1\r", "1\r1\r", false},
+                    // Finite input whose product overflows still gives its result.
+                    WarningCase{"ProductOverflows", "1 0\r0 1\r", "1e200\r1\r", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(CalculateTest, DimensionIsTrimmedAndCutTowardZero) {

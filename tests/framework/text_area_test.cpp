@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ protected:
         TestWnd::log.clear();
         return fw::CheckCast<fw::TextArea>(window->_ControlByName("Area").get());
     }
-    QTextEdit *Edit(fw::TextArea *area) { return static_cast<QTextEdit *>(WidgetOf(*area)); }
+    QPlainTextEdit *Edit(fw::TextArea *area) { return static_cast<QPlainTextEdit *>(WidgetOf(*area)); }
     int TextChanges() const {
         return static_cast<int>(std::count(TestWnd::log.begin(), TestWnd::log.end(), "TextChange Area"));
     }
@@ -162,5 +162,129 @@ TEST_F(TextAreaTest, TheLengthLimitCutsWhatIsPasted) {
     QTest::keyClicks(Edit(area), "g");
     EXPECT_EQ(area->Text(), "abcd");
 }
+
+// A horizontal scroll bar keeps long lines whole; without one they wrap.
+TEST_F(TextAreaTest, ScrollBarsAndLineWrappingFollowTheSettings) {
+    struct Case {
+        bool horizontal, vertical;
+        QPlainTextEdit::LineWrapMode wrap;
+        Qt::ScrollBarPolicy horizontalPolicy, verticalPolicy;
+    };
+    for (const Case &c :
+         {Case{true, true, QPlainTextEdit::NoWrap, Qt::ScrollBarAsNeeded, Qt::ScrollBarAsNeeded},
+          Case{false, true, QPlainTextEdit::WidgetWidth, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded},
+          Case{false, false, QPlainTextEdit::WidgetWidth, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff}}) {
+        fw::TextArea *area = Build(true, PropertyListBuilder()
+                                             .Bool("HasHorizontalScrollbar", c.horizontal)
+                                             .Bool("HasVerticalScrollbar", c.vertical)
+                                             .Bytes());
+        area->SetText(std::string(400, 'x') + "\r1");
+        ProcessEvents();
+        SCOPED_TRACE(c.horizontal ? "horizontal" : c.vertical ? "vertical only" : "none");
+        EXPECT_EQ(Edit(area)->lineWrapMode(), c.wrap);
+        EXPECT_EQ(Edit(area)->horizontalScrollBarPolicy(), c.horizontalPolicy);
+        EXPECT_EQ(Edit(area)->verticalScrollBarPolicy(), c.verticalPolicy);
+        EXPECT_EQ(Edit(area)->document()->firstBlock().layout()->lineCount() > 1, !c.horizontal);
+        window->Close();
+    }
+}
+
+// What the user does to an area, and the model text and TextChange events it
+// must leave. Typed edits of plain text are followed edit by edit; text with
+// other characters is read back whole; both must end where the widget is.
+struct UserEdit {
+    const char *name;
+    const char *start; // set in code
+    std::function<void(QPlainTextEdit &)> act;
+    const char *expected;
+    int textChanges;
+};
+
+void PrintTo(const UserEdit &edit, std::ostream *out) { *out << edit.name; }
+
+void PressAt(QPlainTextEdit &edit, QTextCursor::MoveOperation where, int right = 0) {
+    edit.moveCursor(where);
+    for (int i = 0; i < right; ++i)
+        QTest::keyClick(&edit, Qt::Key_Right);
+}
+
+class TextAreaEditTest : public TextAreaTest, public ::testing::WithParamInterface<UserEdit> {};
+
+TEST_P(TextAreaEditTest, TheModelFollowsEveryEditOfTheUser) {
+    fw::TextArea *area = Build();
+    area->SetText(GetParam().start);
+    area->SetFocus();
+    ProcessEvents();
+    TestWnd::log.clear();
+    GetParam().act(*Edit(area));
+    EXPECT_EQ(area->Text(), GetParam().expected);
+    EXPECT_EQ(TextChanges(), GetParam().textChanges);
+    QString shown = Edit(area)->document()->toRawText();
+    shown.replace(QChar::ParagraphSeparator, u'\r').replace(QChar::LineSeparator, u'\r');
+    EXPECT_EQ(area->Text().str(), shown.toStdString());
+
+    // And the next edit starts from there.
+    QTest::keyClick(Edit(area), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(Edit(area), "z");
+    EXPECT_EQ(area->Text().str(), std::string(GetParam().expected) + "z");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, TextAreaEditTest,
+    ::testing::Values(
+        UserEdit{"TypedAtTheEnd", "1 2\r3 4",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::End), QTest::keyClicks(&e, "56"); }, "1 2\r3 456", 2},
+        UserEdit{"TypedInTheMiddle", "1 2\r3 4",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::Start, 2), QTest::keyClicks(&e, "x"); }, "1 x2\r3 4",
+                 1},
+        UserEdit{"BackspaceAtTheEnd", "1 2\r3 4",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::End), QTest::keyClick(&e, Qt::Key_Backspace); },
+                 "1 2\r3 ", 1},
+        UserEdit{"DeleteJoinsTwoLines", "1 2\r3 4",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::Start, 3), QTest::keyClick(&e, Qt::Key_Delete); },
+                 "1 23 4", 1},
+        UserEdit{"ReturnSplitsALine", "1 2\r3 4",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::Start, 1), QTest::keyClick(&e, Qt::Key_Return); },
+                 "1\r 2\r3 4", 1},
+        UserEdit{"ShiftReturnIsALineEndToo", "1 2",
+                 [](QPlainTextEdit &e) {
+                     PressAt(e, QTextCursor::Start, 1), QTest::keyClick(&e, Qt::Key_Return, Qt::ShiftModifier);
+                 },
+                 "1\r 2", 1},
+        UserEdit{"ASelectionTypedOver", "1 2\r3 4",
+                 [](QPlainTextEdit &e) {
+                     PressAt(e, QTextCursor::Start, 1);
+                     QTest::keyClick(&e, Qt::Key_Down, Qt::ShiftModifier);
+                     QTest::keyClicks(&e, "x");
+                 },
+                 "1x 4", 1},
+        UserEdit{"AKeyThatChangesNothing", "1 2",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::Start), QTest::keyClick(&e, Qt::Key_Backspace); },
+                 "1 2", 0},
+        UserEdit{"UndoneAndRedone", "1 2",
+                 [](QPlainTextEdit &e) {
+                     PressAt(e, QTextCursor::End), QTest::keyClicks(&e, "34");
+                     QTest::keyClick(&e, Qt::Key_Z, Qt::ControlModifier);
+                     QTest::keyClick(&e, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                     QTest::keyClick(&e, Qt::Key_Z, Qt::ControlModifier);
+                 },
+                 "1 2", 5},
+        UserEdit{"ANonAsciiCharacterTyped", "1 2\r3 4",
+                 [](QPlainTextEdit &e) {
+                     PressAt(e, QTextCursor::Start, 1),
+                         QTest::sendKeyEvent(QTest::Click, &e, Qt::Key_Eacute, QString::fromUtf8("\u00e9"), {});
+                 },
+                 "1\xC3\xA9 2\r3 4", 1},
+        UserEdit{"TypedAfterANoBreakSpace",
+                 "1\xC2\xA0"
+                 "2\r3 4",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::End), QTest::keyClicks(&e, "5"); },
+                 "1\xC2\xA0"
+                 "2\r3 45",
+                 1},
+        UserEdit{"LineFeedsSetInCodeBecomeCarriageReturnsOnceTyped", "1 2\n3 4\n",
+                 [](QPlainTextEdit &e) { PressAt(e, QTextCursor::Start), QTest::keyClicks(&e, "0"); }, "01 2\r3 4\r",
+                 1}),
+    [](const ::testing::TestParamInfo<UserEdit> &info) { return std::string(info.param.name); });
 
 } // namespace

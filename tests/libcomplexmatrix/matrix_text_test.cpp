@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"OneColumn", "1.0000\r1.4142\r0.9487\r", rows_of(3, 1, {1, 1.4142, 0.9487})},
         ReadCase{"SignsFractionsExponents", "+1e3 -2.5E-2 .5 5. 1.5e+2 -0\r",
                  rows_of(1, 6, {1000, -0.025, 0.5, 5, 150, -0.0})},
-        ReadCase{"Grouping", "1,234 12,345,678.5 -0,123 999\r", rows_of(1, 4, {1234, 12345678.5, -123, 999})},
+        ReadCase{"Grouping", "1,234 12,345,678.5 -1,234.5 +100,000 999\r",
+                 rows_of(1, 5, {1234, 12345678.5, -1234.5, 100000, 999})},
         ReadCase{"InfinityAndNaN", "inf -Inf +INF nan -NaN\r", rows_of(1, 5, {kInf, -kInf, kInf, kNaN, kNaN})},
         ReadCase{"Subnormal", "4.9406564584124654e-324\r", rows_of(1, 1, {5e-324})},
         ReadCase{"Empty", "", Eigen::MatrixXd(0, 0)}),
@@ -116,7 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string("1\xA0"
                                   "2\r"),
                       std::string("1\xC2 2\r"), std::string("1 2\xC2"), std::string("\xFF\xFE"), std::string("1\f2\r"),
-                      std::string("1\v2\r"), std::string("1;2\r"), std::string("1, 2\r")));
+                      std::string("1\v2\r"), std::string("1;2\r"), std::string("1, 2\r"),
+                      // Decimal commas: a grouped number starts with a group that is neither 0 nor has a leading 0.
+                      std::string("0,350\r"), std::string("-0,5\r"), std::string("00,125\r"),
+                      std::string("01,000\r"), std::string("0,000\r"), std::string("1,000 0,350\r")));
 
 TEST(WriteMatrix, AlignsColumnsOnTheDecimalPoint) {
     EXPECT_EQ(write_matrix(rows_of(2, 2, {1, -2.5, 10.25, 3})), " 1     -2.5\r10.25   3\r");

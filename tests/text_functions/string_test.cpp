@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,9 @@ namespace {
 using fw::String;
 
 TEST(String, AppendsExtendASharedBufferWithoutChangingOtherStrings) {
-    String base("abc");
+    // Longer than a string holds inline, so that the text is on a buffer.
+    const std::string start(String::kInlineCapacity, 'a');
+    String base(start);
     base += "def"; // now on a buffer with spare room
     const String copy = base;
     String longer = base;
@@ -20,21 +23,48 @@ TEST(String, AppendsExtendASharedBufferWithoutChangingOtherStrings) {
     // The append wrote into the shared buffer's spare room...
     EXPECT_EQ(longer.data(), base.data());
     // ...and the strings that end earlier still see only their own text.
-    EXPECT_EQ(base, "abcdef");
-    EXPECT_EQ(copy, "abcdef");
-    EXPECT_EQ(longer, "abcdefXY");
+    EXPECT_EQ(base.view(), start + "def");
+    EXPECT_EQ(copy.view(), start + "def");
+    EXPECT_EQ(longer.view(), start + "defXY");
 
     // The older string no longer ends where the buffer's text ends, so its
     // append must not write over "XY".
     base += "Q";
-    EXPECT_EQ(base, "abcdefQ");
-    EXPECT_EQ(longer, "abcdefXY");
-    EXPECT_EQ(copy, "abcdef");
+    EXPECT_EQ(base.view(), start + "defQ");
+    EXPECT_EQ(longer.view(), start + "defXY");
+    EXPECT_EQ(copy.view(), start + "def");
     EXPECT_NE(base.data(), longer.data());
 
     longer += "Z";
-    EXPECT_EQ(longer, "abcdefXYZ");
-    EXPECT_EQ(base, "abcdefQ");
+    EXPECT_EQ(longer.view(), start + "defXYZ");
+    EXPECT_EQ(base.view(), start + "defQ");
+}
+
+// Short texts are kept in the string: copies, moves and appends across the
+// inline limit keep every string's own text.
+TEST(String, ShortTextsCopyMoveAndGrowPastTheInlineLimit) {
+    String a("0.2121");
+    String b = a;
+    b += "   ";
+    EXPECT_EQ(a, "0.2121");
+    EXPECT_EQ(b, "0.2121   ");
+    String moved = std::move(b);
+    EXPECT_EQ(moved, "0.2121   ");
+    EXPECT_TRUE(b.empty()); // NOLINT(bugprone-use-after-move): a moved-from string is empty
+    b = moved;
+    std::string expected = moved.str();
+    while (expected.size() <= 2 * String::kInlineCapacity) {
+        b += "12345";
+        expected += "12345";
+        ASSERT_EQ(b.view(), expected);
+    }
+    EXPECT_EQ(moved, "0.2121   ");
+    String onBuffer = b;
+    a = std::move(onBuffer);
+    EXPECT_EQ(a.data(), b.data()) << "a moved buffer is taken over, not copied";
+    const String &same = a;
+    a = same; // assigning a string to itself keeps it
+    EXPECT_EQ(a.view(), expected);
 }
 
 TEST(String, ViewsOfAnOlderStringStayValidWhileANewerOneGrows) {

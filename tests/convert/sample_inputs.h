@@ -1,11 +1,19 @@
-#include "bench_inputs.h"
+#pragma once
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <vector>
 
-BenchInputs MakeInputs(int n) {
-    BenchInputs in;
+// Texts a user would paste: an n × n correlation matrix, its n standard
+// deviations and the matching covariance matrix, four decimals, CR line ends.
+// The same texts feed the benchmarks and the result-text regression test.
+struct SampleInputs {
+    std::string correlation, deviations, covariance;
+};
+
+inline SampleInputs MakeSampleInputs(int n) {
+    SampleInputs in;
     std::vector<double> sd(n);
     for (int i = 0; i < n; ++i) sd[i] = 0.5 + 0.37 * ((i * 7) % 11);
     char number[64];
