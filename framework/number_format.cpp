@@ -352,6 +352,9 @@ String Format(double x, const String &pattern) {
 }
 
 String Str(double x) {
+    // Zero is by far the most common value (the off-diagonal places of a
+    // diagonal matrix); its text is known without converting.
+    if (x == 0.0) return String(std::signbit(x) ? std::string_view("-0") : std::string_view("0"));
     if (!std::isfinite(x)) return String(SpecialText(x));
     std::array<char, 32> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);

@@ -149,6 +149,35 @@ bool shortest_few_decimals(double x, std::string &text) {
 
 } // namespace
 
+namespace {
+
+// The common short plain number: digits, optionally a point and more digits,
+// fifteen digits at most in all, without grouping commas or an exponent.
+// Such digits and their power of ten are exact doubles, so one division
+// gives the correctly rounded value. Returns the end of the number, or 0
+// when the text holds anything else there (the full reader decides then).
+std::size_t scan_short_plain(std::string_view text, std::size_t i, double &value) {
+    static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const std::size_t n = text.size();
+    uint64_t digits = 0;
+    int count = 0;
+    for (; i < n && is_digit(text[i]); ++i, ++count)
+        digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+    int decimals = 0;
+    if (i < n && text[i] == '.') {
+        for (++i; i < n && is_digit(text[i]); ++i, ++decimals)
+            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+    }
+    count += decimals;
+    if (count == 0 || count > 15) return 0;
+    if (i < n && (text[i] == ',' || text[i] == 'e' || text[i] == 'E')) return 0;
+    value = static_cast<double>(digits) / powers[decimals];
+    return i;
+}
+
+} // namespace
+
 std::size_t scan_real(std::string_view text, double &value) {
     const std::size_t n = text.size();
     std::size_t i = 0;
@@ -156,6 +185,10 @@ std::size_t scan_real(std::string_view text, double &value) {
     if (i < n && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
+    }
+    if (const std::size_t end = scan_short_plain(text, i, value)) {
+        if (negative) value = -value;
+        return end;
     }
     if (starts_with_word(text, i, "inf")) {
         value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
