@@ -33,6 +33,10 @@ bool read_grid(std::string_view text, std::vector<Scalar> &values, std::size_t &
     while (i < n) {
         std::size_t count = 0;
         while (i < n && !is_line_end(text[i])) {
+            if (text[i] == ' ') { // the usual separator, often in runs
+                ++i;
+                continue;
+            }
             if (const std::size_t s = separator_length(text, i)) {
                 i += s;
                 continue;
