@@ -1,5 +1,6 @@
 #include "framework/picture.h"
 
+#include "framework/program_files.h"
 #include "framework/view/picture_image.h"
 
 #include <filesystem>
@@ -13,12 +14,6 @@ void BuildPicture(ClassRecord &r) {
     r.allocate = Allocator<Picture>();
     const Operation operations[] = {{"Width", "(  ) as Integer"}, {"Height", "(  ) as Integer"}};
     r.AddOperations(operations);
-}
-
-std::filesystem::path ExecutableFolder() {
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path(error) : exe.parent_path();
 }
 
 bool IsPlainFileName(std::string_view name) {
@@ -39,16 +34,16 @@ Picture::~Picture() = default;
 int64_t Picture::Width() const { return image_->image.width(); }
 int64_t Picture::Height() const { return image_->image.height(); }
 
-std::string ResourceFolderFor(std::string_view fileName) {
-    const std::filesystem::path exe = ExecutableFolder();
+std::string ResourceFolder() {
+    const std::filesystem::path folder = RunningProgramFileFolders().resources;
+    if (!folder.empty()) return folder.string();
     std::error_code error;
-    if (std::filesystem::is_regular_file(exe / fileName, error)) return exe.string();
-    return (exe.parent_path() / "share" / "tandrel").string();
+    return std::filesystem::current_path(error).string();
 }
 
 Ref<Picture> Picture::_OpenFromApp(std::string_view fileName) {
     if (!IsPlainFileName(fileName)) return nullptr;
-    const std::filesystem::path path = std::filesystem::path(ResourceFolderFor(fileName)) / fileName;
+    const std::filesystem::path path = std::filesystem::path(ResourceFolder()) / fileName;
     QImage image;
     if (!image.load(QString::fromStdString(path.string()))) return nullptr;
     Ref<Picture> picture = NewObject<Picture>();

@@ -36,9 +36,10 @@ private:
     std::unique_ptr<Image> image_;
 };
 
-// The folder the program's pictures are read from: the executable's folder
-// when it holds the file (the build tree), else <exe folder>/../share/tandrel
-// (an installed program).
-std::string ResourceFolderFor(std::string_view fileName);
+// The folder the program's pictures are read from: the executable's folder in
+// the build tree, the installed resource folder of an installed program
+// (RunningProgramFileFolders()); the working folder when the program's own
+// folder is unknown.
+std::string ResourceFolder();
 
 } // namespace fw

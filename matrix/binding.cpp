@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <filesystem>
 #include <string_view>
-#include <system_error>
 #include <unordered_map>
 
 #include "framework/exceptions.h"
+#include "framework/program_files.h"
 #include "libcomplexmatrix/include/complexmatrix_plugin.h"
 #include "matrix/class_records.h"
 #include "matrix/entry_table.h"
@@ -79,13 +79,9 @@ std::string LibraryFileName() {
     return name;
 }
 
-std::vector<std::string> LibrarySearchPaths() {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return {};
-    const std::filesystem::path folder = program.parent_path();
-    const std::string file = LibraryFileName();
-    return {(folder / file).string(), (folder.parent_path() / "lib" / "tandrel" / file).string()};
+std::string LibraryPath() {
+    const std::filesystem::path folder = fw::RunningProgramFileFolders().library;
+    return folder.empty() ? std::string() : (folder / LibraryFileName()).string();
 }
 
 } // namespace matrixlib
@@ -98,17 +94,11 @@ void InitPluginEntrypoints(const std::string &libraryPath) {
 }
 
 void InitPluginEntrypoints() {
-    const std::vector<std::string> paths = matrixlib::LibrarySearchPaths();
-    std::string failures;
-    for (const std::string &path : paths) {
-        if (void *handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-            matrixlib::BindLibrary(handle, path);
-            return;
-        }
-        failures += (failures.empty() ? "" : "; ") + matrixlib::LastLoaderError();
-    }
-    if (paths.empty()) failures = "the program's own folder is unknown";
-    matrixlib::Fail("Cannot load the matrix library " + matrixlib::LibraryFileName() + ": " + failures);
+    const std::string path = matrixlib::LibraryPath();
+    if (path.empty())
+        matrixlib::Fail("Cannot load the matrix library " + matrixlib::LibraryFileName() +
+                        ": the program's own folder is unknown");
+    InitPluginEntrypoints(path);
 }
 
 void ResolvePluginClasses() { matrixlib::LookUpLibraryClasses(); }

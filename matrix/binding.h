@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 // Binding the matrix library, once at start-up.
 
@@ -10,8 +9,7 @@
 void _InitPluginEntrypoints();
 
 // Loads the library and fills every entry of the table by its declaration
-// text. The library is looked for in the running program's folder, then in
-// <program folder>/../lib/tandrel. Raises, and leaves the table as it was,
+// text. The library is loaded from LibraryPath(). Raises, and leaves the table as it was,
 // when the library cannot be loaded or lacks a declaration.
 void InitPluginEntrypoints();
 // The same with the library at an explicit path.
@@ -27,7 +25,9 @@ namespace matrixlib {
 // ".dylib".
 std::string LibraryFileName();
 
-// Where InitPluginEntrypoints() looks for the library, in order.
-std::vector<std::string> LibrarySearchPaths();
+// Where InitPluginEntrypoints() loads the library from: the program's library
+// folder (beside the program in the build tree, the installed library folder
+// otherwise); empty when the program's own folder is unknown.
+std::string LibraryPath();
 
 } // namespace matrixlib

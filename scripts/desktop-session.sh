@@ -12,6 +12,9 @@
 #
 #   scripts/desktop-session.sh <path to tandrel>
 #
+# With TANDREL_SESSION_LIBRARY_UNDER=<folder> set, the matrix library the
+# program has loaded must lie inside that folder (an installed tree).
+#
 # On a failure it says which step failed and leaves a screenshot and the
 # program's output in the folder it names.
 set -Eeuo pipefail
@@ -105,6 +108,11 @@ about="$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -1)"
 [ "$(size_of "$about")" = "500x325" ] || fail "the about window is $(size_of "$about"), not 500x325"
 title="$(xdotool getwindowname "$about")"
 [ -z "${title// /}" ] || fail "the about window's title reads \"$title\"; it has none"
+if [ -n "${TANDREL_SESSION_LIBRARY_UNDER:-}" ]; then
+  loaded="$(grep -o '/.*/libComplexMatrix64\.so$' "/proc/$pid/maps" | head -1)" || true
+  [[ "$loaded" == "$(realpath "$TANDREL_SESSION_LIBRARY_UNDER")"/* ]] ||
+    fail "the matrix library was loaded from \"$loaded\", not from inside $TANDREL_SESSION_LIBRARY_UNDER"
+fi
 
 step="the about window hands over to the conversion window by itself"
 handed_over() {

@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth x11-utils imagemagick xdotool xclip
+  desktop-file-utils appstream dpkg-dev file binutils
 )
 
 missing=()

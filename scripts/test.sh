@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tandrel and runs every test: the suites,
 # the suites again under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# fuzz targets for a bounded time, and the whole program on a virtual X display.
+# fuzz targets for a bounded time, the whole program on a virtual X display,
+# and a plain Release build installed, run from its install and packaged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -26,4 +27,7 @@ if [ -x scripts/desktop-session.sh ]; then
   echo "== the program on a virtual X display"
   ./scripts/desktop-session.sh build/bin/tandrel
 fi
+
+echo "== a Release build installed under two prefixes and packaged as a .deb"
+./scripts/test-install.sh build-release
 echo "All tests passed."

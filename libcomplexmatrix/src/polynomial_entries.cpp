@@ -28,7 +28,10 @@ std::string polynomial_text(const Coefficients &p) {
     std::string out;
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (i > 0) out += " + ";
-        out += "(" + format_complex(p[i]) + ")";
+        // Appended piece by piece: "(" + a temporary trips GCC 12's -Wrestrict at -O3.
+        out += '(';
+        out += format_complex(p[i]);
+        out += ')';
         if (i == 1) out += "x";
         if (i > 1) out += "x^" + std::to_string(i);
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "install_layout.h"
 #include "run_process.h"
 
 namespace {
@@ -56,6 +57,26 @@ TEST(StartUpWithoutTheMatrixLibrary, EndsWithOneLineOnStderrAndAFailureStatus) {
     for (const std::string &line : Lines(run.standardError))
         if (line.find("libComplexMatrix64.so") != std::string::npos) ++naming;
     EXPECT_EQ(naming, 1) << run.standardError;
+}
+
+TEST(StartUpInAnInstalledTree, LoadsTheLibraryFromTheInstalledPlaceOnly) {
+    TempFolder folder;
+    const fs::path bin = folder.path / "bin";
+    fs::create_directories(bin);
+    fs::copy_file(TANDREL_EXECUTABLE, bin / "tandrel");
+    // A library beside the program is not the installed one; the installed
+    // folder is there but empty, so start-up must fail and name that folder.
+    fs::copy_file(fs::path(TANDREL_EXECUTABLE).parent_path() / "libComplexMatrix64.so", bin / "libComplexMatrix64.so");
+    const fs::path installed = (bin / install_layout::kLibraryFolder).lexically_normal();
+    fs::create_directories(installed);
+
+    const ProcessResult run =
+        RunProcess((bin / "tandrel").string(), {"QT_QPA_PLATFORM=offscreen"}, std::chrono::seconds(30));
+
+    ASSERT_FALSE(run.timedOut) << "the program did not end; stderr:\n" << run.standardError;
+    EXPECT_NE(run.exitStatus, 0);
+    EXPECT_NE(run.standardError.find((installed / "libComplexMatrix64.so").string()), std::string::npos)
+        << run.standardError;
 }
 
 } // namespace

@@ -18,13 +18,15 @@ namespace {
 long allocations = 0;
 } // namespace
 
-void *operator new(std::size_t size) {
+// Not inlined: GCC 12 at -O3 otherwise sees malloc() and free() meet the
+// built-in operator new and delete (-Wmismatched-new-delete).
+[[gnu::noinline]] void *operator new(std::size_t size) {
     ++allocations;
     if (void *block = std::malloc(size ? size : 1)) return block;
     throw std::bad_alloc();
 }
-void operator delete(void *block) noexcept { std::free(block); }
-void operator delete(void *block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void *block) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void *block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 

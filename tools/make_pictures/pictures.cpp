@@ -90,9 +90,7 @@ QImage Title(int width, int height) {
 
 // A rounded violet tile holding a 3 x 3 matrix whose diagonal of ones is amber:
 // a correlation matrix at a glance.
-QImage Icon(int width, int height) {
-    QImage image = Blank(width, height);
-    QPainter p(&image);
+void PaintIcon(QPainter &p, int width, int height) {
     p.setRenderHint(QPainter::Antialiasing);
 
     const QRectF tile(3.5, 3.0, width - 7.0, height - 7.0);
@@ -123,6 +121,26 @@ QImage Icon(int width, int height) {
             }
         }
     }
+}
+
+QImage Icon(int width, int height) {
+    QImage image = Blank(width, height);
+    QPainter p(&image);
+    PaintIcon(p, width, height);
+    return image;
+}
+
+// The same drawing scaled into a square of `side` pixels, for the desktop's
+// icon theme: drawn afresh at each size, so the large ones stay sharp.
+QImage ThemeIcon(int side) {
+    constexpr int kWidth = 102;
+    constexpr int kHeight = 101;
+    QImage image = Blank(side, side);
+    QPainter p(&image);
+    const qreal scale = side / qreal(kWidth);
+    p.translate(0, (side - kHeight * scale) / 2);
+    p.scale(scale, scale);
+    PaintIcon(p, kWidth, kHeight);
     return image;
 }
 
@@ -176,4 +194,11 @@ std::vector<Picture> DrawPictures() {
         {QStringLiteral("covM.png"), SideMark(15, 102, QStringLiteral("V"), false)},
         {QStringLiteral("sd.png"), SdMark(28, 15)},
     };
+}
+
+std::vector<Picture> DrawThemeIcons() {
+    std::vector<Picture> icons;
+    for (int side : {48, 128, 256})
+        icons.push_back({QStringLiteral("%1x%1/tandrel.png").arg(side), ThemeIcon(side)});
+    return icons;
 }
