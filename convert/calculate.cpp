@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "convert/module1.h"
@@ -33,10 +34,10 @@ constexpr const char *kNotFinite = "Check data. Every value must be a finite num
 constexpr const char *kLargeNumber = "Very large number encountered. Check results and accept with caution.";
 
 constexpr double kLargeNumberLimit = 999999999.0;
-constexpr const char *kCovariancePattern = "-###,###,###,###.####";
-constexpr const char *kCorrelationPattern = "-#.####";
-constexpr const char *kDiagonalGap = "     ";
-constexpr const char *kResultGap = "   ";
+constexpr std::string_view kCovariancePattern = "-###,###,###,###.####";
+constexpr std::string_view kCorrelationPattern = "-#.####";
+constexpr std::string_view kDiagonalGap = "     ";
+constexpr std::string_view kResultGap = "   ";
 
 fw::Ref<Matrix> MatrixFromText(int64_t rows, int64_t columns, const String &text) {
     fw::Ref<Matrix> matrix = fw::NewObject<Matrix>();
@@ -85,7 +86,7 @@ void Append(ConversionFields &fields, std::string_view piece) {
 // (row by row) with the gap after it and a carriage return after each row,
 // and has the library build the matrix from the buffer's text.
 template <class ElementText>
-fw::Ref<Matrix> WritePass(ConversionFields &fields, int64_t n, const char *gap, ElementText elementText) {
+fw::Ref<Matrix> WritePass(ConversionFields &fields, int64_t n, std::string_view gap, ElementText elementText) {
     const String lineEnd = fw::Chr(13);
     fields.SetText(ConversionField::scratchFld, "");
     for (int64_t i = 0; i < n; ++i) {
@@ -101,7 +102,9 @@ fw::Ref<Matrix> WritePass(ConversionFields &fields, int64_t n, const char *gap, 
 
 // The staging array as matrix text in the default number form, built by the library.
 fw::Ref<Matrix> DiagonalMatrix(ConversionFields &fields, StagingArray &staging, int64_t n) {
-    return WritePass(fields, n, kDiagonalGap, [&](int64_t i, int64_t j) { return fw::Str(staging.At(i, j), ""); });
+    const String defaultForm{}; // Str's empty format
+    return WritePass(fields, n, kDiagonalGap,
+                     [&](int64_t i, int64_t j) { return fw::Str(staging.At(i, j), defaultForm); });
 }
 
 void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
@@ -156,10 +159,11 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
     fw::Ref<Matrix> V = T->Operator_Multiply(SD.get());
 
     String warning;
+    const String pattern(kCovariancePattern);
     fw::Ref<Matrix> result = WritePass(fields, n, kResultGap, [&](int64_t i, int64_t j) {
         const double x = V->Element(i, j);
         if (x > kLargeNumberLimit) warning = kLargeNumber;
-        return fw::Format(x, kCovariancePattern);
+        return fw::Format(x, pattern);
     });
     fields.SetText(ConversionField::covFld, result->Str() + fw::Chr(13) + warning);
 }
@@ -199,8 +203,9 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
     fw::Ref<Matrix> P = D->Operator_Multiply(C.get());
     fw::Ref<Matrix> Q = P->Operator_Multiply(D.get());
 
+    const String pattern(kCorrelationPattern);
     fw::Ref<Matrix> result = WritePass(fields, n, kResultGap, [&](int64_t i, int64_t j) {
-        return fw::Format(i == j ? 1.0 : Q->Element(i, j), kCorrelationPattern);
+        return fw::Format(i == j ? 1.0 : Q->Element(i, j), pattern);
     });
     fields.SetText(ConversionField::corrFld, result->Str());
 }

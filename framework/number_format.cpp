@@ -212,9 +212,27 @@ bool WriteDigitsExactly(double magnitude, std::size_t decimals, char *first, Dig
     const uint64_t significand = biased == 0 ? mantissa : mantissa | uint64_t{1} << 52;
     const int shift = biased == 0 ? 1074 : 1075 - biased; // magnitude = significand * 2^-shift
     if (shift < 0) return false;
-    uint64_t scale = 1;
-    for (std::size_t k = 0; k < decimals; ++k)
-        scale *= 10;
+    static constexpr uint64_t powersOfTen[] = {1,
+                                               10,
+                                               100,
+                                               1'000,
+                                               10'000,
+                                               100'000,
+                                               1'000'000,
+                                               10'000'000,
+                                               100'000'000,
+                                               1'000'000'000,
+                                               10'000'000'000,
+                                               100'000'000'000,
+                                               1'000'000'000'000,
+                                               10'000'000'000'000,
+                                               100'000'000'000'000,
+                                               1'000'000'000'000'000,
+                                               10'000'000'000'000'000,
+                                               100'000'000'000'000'000,
+                                               1'000'000'000'000'000'000,
+                                               10'000'000'000'000'000'000u};
+    const uint64_t scale = powersOfTen[decimals];
     const Wide product = Wide{significand} * scale; // below 2^117
     Wide rounded = 0;
     if (shift == 0)
@@ -352,6 +370,9 @@ String Format(double x, const String &pattern) {
 }
 
 String Str(double x) {
+    // Zero is by far the most common value (the off-diagonal places of a
+    // diagonal matrix); its text is known without converting.
+    if (x == 0.0) return String(std::signbit(x) ? std::string_view("-0") : std::string_view("0"));
     if (!std::isfinite(x)) return String(SpecialText(x));
     std::array<char, 32> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);

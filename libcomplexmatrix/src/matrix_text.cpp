@@ -1,6 +1,7 @@
 #include "matrix_text.h"
 
 #include <algorithm>
+#include <array>
 
 #include "number_text.h"
 
@@ -32,6 +33,10 @@ bool read_grid(std::string_view text, std::vector<Scalar> &values, std::size_t &
     while (i < n) {
         std::size_t count = 0;
         while (i < n && !is_line_end(text[i])) {
+            if (text[i] == ' ') { // the usual separator, often in runs
+                ++i;
+                continue;
+            }
             if (const std::size_t s = separator_length(text, i)) {
                 i += s;
                 continue;
@@ -80,39 +85,45 @@ template <class Scalar> Eigen::Matrix<Scalar, Eigen::Dynamic, Eigen::Dynamic> re
 
 // The part of a number's text that stands left of its decimal point: up to
 // the point, else up to the exponent, else all of it ("inf", "12").
-std::size_t integer_part_length(const std::string &cell) {
+std::size_t integer_part_length(std::string_view cell) {
     const std::size_t point = cell.find('.');
-    if (point != std::string::npos) return point;
+    if (point != std::string_view::npos) return point;
     const std::size_t exponent = cell.find('e');
-    return exponent != std::string::npos ? exponent : cell.size();
+    return exponent != std::string_view::npos ? exponent : cell.size();
 }
 
-// Writes each value with `format` into CR-ended lines, two blanks between
-// columns and none at a line's end. The first `lead_of(cell)` characters of
-// a cell are padded on the left to the column's widest such part, the rest
-// on the right to the widest rest.
+// Writes each value with `format`, which appends its text to a string, into
+// CR-ended lines, two blanks between columns and none at a line's end. The
+// first `lead_of(cell)` characters of a cell are padded on the left to the
+// column's widest such part, the rest on the right to the widest rest.
 template <class Matrix, class Format, class Lead>
 std::string write_aligned(const Matrix &m, Format format, Lead lead_of) {
     const Eigen::Index rows = m.rows();
     const Eigen::Index columns = m.cols();
     if (rows == 0 || columns == 0) return {};
     const std::size_t count = static_cast<std::size_t>(rows * columns);
-    std::vector<std::string> cells;
+    // Every cell's text, one after the other, and where each one starts.
+    std::string texts;
+    std::vector<std::size_t> starts;
     std::vector<std::size_t> lead;
-    cells.reserve(count);
+    texts.reserve(count * 8);
+    starts.reserve(count + 1);
     lead.reserve(count);
     std::vector<std::size_t> left_width(static_cast<std::size_t>(columns), 0);
     std::vector<std::size_t> right_width(static_cast<std::size_t>(columns), 0);
     for (Eigen::Index r = 0; r < rows; ++r) {
         for (Eigen::Index c = 0; c < columns; ++c) {
-            std::string cell = format(m(r, c));
+            const std::size_t start = texts.size();
+            format(m(r, c), texts);
+            const std::string_view cell(texts.data() + start, texts.size() - start);
             const std::size_t left = lead_of(cell);
             left_width[c] = std::max(left_width[c], left);
             right_width[c] = std::max(right_width[c], cell.size() - left);
-            cells.push_back(std::move(cell));
+            starts.push_back(start);
             lead.push_back(left);
         }
     }
+    starts.push_back(texts.size());
 
     // Every line at its full width: the text fits without growing.
     std::size_t line_width = 2 * static_cast<std::size_t>(columns - 1) + 1;
@@ -124,7 +135,7 @@ std::string write_aligned(const Matrix &m, Format format, Lead lead_of) {
         const std::size_t line_start = out.size();
         for (Eigen::Index c = 0; c < columns; ++c) {
             const std::size_t k = static_cast<std::size_t>(r * columns + c);
-            const std::string &cell = cells[k];
+            const std::string_view cell(texts.data() + starts[k], starts[k + 1] - starts[k]);
             if (c > 0) out.append(2, ' ');
             out.append(left_width[c] - lead[k], ' ');
             out += cell;
@@ -166,12 +177,17 @@ std::optional<std::vector<std::complex<double>>> read_complex_list(std::string_v
 }
 
 std::string write_matrix(const Eigen::MatrixXd &m) {
-    return write_aligned(m, [](double x) { return format_shortest(x); }, integer_part_length);
+    const auto append_shortest = [](double x, std::string &texts) {
+        std::array<char, kShortestTextRoom> buffer;
+        texts.append(buffer.data(), write_shortest(x, buffer.data()));
+    };
+    return write_aligned(m, append_shortest, integer_part_length);
 }
 
 std::string write_complex_matrix(const Eigen::MatrixXcd &m) {
     return write_aligned(
-        m, [](std::complex<double> z) { return format_complex(z); }, [](const std::string &) { return std::size_t{0}; });
+        m, [](std::complex<double> z, std::string &texts) { texts += format_complex(z); },
+        [](std::string_view) { return std::size_t{0}; });
 }
 
 namespace {

@@ -101,9 +101,10 @@ struct DecimalDigits {
 // d-decimal one that reads back to x, and any shorter text that reads back
 // is it with its trailing zeros dropped. So the search starts at four
 // decimals, where the conversion's values are found at once, and the
-// trailing zeros of the first number found go. False when q outgrows 2^50
-// first or no d up to 17 serves: to_chars writes the value then.
-bool shortest_few_decimals(double x, std::string &text) {
+// trailing zeros of the first number found go. Returns the end of the text
+// written at `out`; null when q outgrows 2^50 first or no d up to 17 serves:
+// to_chars writes the value then.
+char *shortest_few_decimals(double x, char *out) {
     __extension__ using Wide = unsigned __int128;
     constexpr uint64_t limit = uint64_t{1} << 50;
     constexpr int first_decimals = 4;
@@ -113,13 +114,13 @@ bool shortest_few_decimals(double x, std::string &text) {
     const uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
     const uint64_t significand = biased == 0 ? mantissa : mantissa | uint64_t{1} << 52;
     const int shift = biased == 0 ? 1074 : 1075 - biased; // magnitude = significand * 2^-shift
-    if (shift < 0 || shift >= 128) return false;
+    if (shift < 0 || shift >= 128) return nullptr;
     uint64_t scale = 10'000;
     double scale_double = 1e4;
     for (int decimals = first_decimals; decimals <= 17; ++decimals, scale *= 10, scale_double *= 10.0) {
         const Wide product = Wide{significand} * scale;
         const Wide rounded = shift == 0 ? product : (product + (Wide{1} << (shift - 1))) >> shift;
-        if (rounded >= limit) return false;
+        if (rounded >= limit) return nullptr;
         uint64_t units = static_cast<uint64_t>(rounded);
         if (static_cast<double>(units) / scale_double != magnitude) continue;
 
@@ -129,10 +130,8 @@ bool shortest_few_decimals(double x, std::string &text) {
             scale /= 10;
             --shown;
         }
-        std::array<char, 48> buffer;
-        char *out = buffer.data();
         if (std::signbit(x)) *out++ = '-';
-        out = std::to_chars(out, buffer.data() + 24, units / scale).ptr;
+        out = std::to_chars(out, out + 24, units / scale).ptr;
         if (shown > 0) {
             *out++ = '.';
             char *const end = out + shown;
@@ -141,10 +140,38 @@ bool shortest_few_decimals(double x, std::string &text) {
                 *--digit = static_cast<char>('0' + fraction % 10);
             out = end;
         }
-        text.assign(buffer.data(), out);
-        return true;
+        return out;
     }
-    return false;
+    return nullptr;
+}
+
+} // namespace
+
+namespace {
+
+// The common short plain number: digits, optionally a point and more digits,
+// fifteen digits at most in all, without grouping commas or an exponent.
+// Such digits and their power of ten are exact doubles, so one division
+// gives the correctly rounded value. Returns the end of the number, or 0
+// when the text holds anything else there (the full reader decides then).
+std::size_t scan_short_plain(std::string_view text, std::size_t i, double &value) {
+    static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const std::size_t n = text.size();
+    uint64_t digits = 0;
+    int count = 0;
+    for (; i < n && is_digit(text[i]); ++i, ++count)
+        digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+    int decimals = 0;
+    if (i < n && text[i] == '.') {
+        for (++i; i < n && is_digit(text[i]); ++i, ++decimals)
+            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+    }
+    count += decimals;
+    if (count == 0 || count > 15) return 0;
+    if (i < n && (text[i] == ',' || text[i] == 'e' || text[i] == 'E')) return 0;
+    value = static_cast<double>(digits) / powers[decimals];
+    return i;
 }
 
 } // namespace
@@ -156,6 +183,10 @@ std::size_t scan_real(std::string_view text, double &value) {
     if (i < n && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
+    }
+    if (const std::size_t end = scan_short_plain(text, i, value)) {
+        if (negative) value = -value;
+        return end;
     }
     if (starts_with_word(text, i, "inf")) {
         value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
@@ -243,18 +274,21 @@ std::size_t scan_real(std::string_view text, double &value) {
     return i;
 }
 
-std::string format_shortest(double x) {
+char *write_shortest(double x, char *out) {
     // Plain digits for the sizes statistics deal in (a variance of a million
     // reads "1000000", not "1e+06"); exponent form only far from 1.
+    if (std::isnan(x)) return std::copy_n("nan", 3, out);
     const double magnitude = std::fabs(x);
     if (x == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16)) {
-        std::string text;
-        if (shortest_few_decimals(x, text)) return text;
-        std::array<char, 64> buffer;
-        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed);
-        return std::string(buffer.data(), result.ptr);
+        if (char *end = shortest_few_decimals(x, out)) return end;
+        return std::to_chars(out, out + kShortestTextRoom, x, std::chars_format::fixed).ptr;
     }
-    return chars_text(x, std::chars_format::general, -1);
+    return std::to_chars(out, out + kShortestTextRoom, x).ptr;
+}
+
+std::string format_shortest(double x) {
+    std::array<char, kShortestTextRoom> buffer;
+    return std::string(buffer.data(), write_shortest(x, buffer.data()));
 }
 
 std::string format_short(double x) { return chars_text(x, std::chars_format::general, 6); }

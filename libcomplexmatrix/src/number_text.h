@@ -35,6 +35,10 @@ std::size_t scan_real(std::string_view text, double &value);
 // The shortest text that reads back to the same double, in plain digits from
 // 1e-5 up to 1e16 and in exponent form beyond; "inf", "-inf", "nan".
 std::string format_shortest(double x);
+// The same text written at `out`, which has room for kShortestTextRoom
+// bytes; returns its end.
+inline constexpr std::size_t kShortestTextRoom = 64;
+char *write_shortest(double x, char *out);
 // x to six significant digits ("0.333333", "1e+20"); "inf", "-inf", "nan".
 std::string format_short(double x);
 // x in exponent form with six significant digits ("3.00000e+00").

@@ -98,11 +98,11 @@ TEST_P(CalculateMessages, ShowOneAlertAndChangeNoField) {
     fw::ScopedPresenter installed(presenter);
     ModelFields fields;
     Module1::which = c.which;
-    fields.texts = {{F::dimFld, c.dim},
-                    {F::corrFld, c.corr},
-                    {F::sdFld, c.sd},
-                    {F::covFld, c.cov},
-                    {F::scratchFld, "the last pass\r"}};
+    fields.texts[F::dimFld] = c.dim;
+    fields.texts[F::corrFld] = c.corr;
+    fields.texts[F::sdFld] = c.sd;
+    fields.texts[F::covFld] = c.cov;
+    fields.texts[F::scratchFld] = "the last pass\r";
     const auto before = fields.texts;
 
     RunCalculateRequest(fields);
@@ -110,7 +110,8 @@ TEST_P(CalculateMessages, ShowOneAlertAndChangeNoField) {
     std::vector<fw::RecordingPresenter::Event> expected = {{Kind::Alert, c.message}};
     if (c.focus) expected.push_back({Kind::Focus, c.focus});
     EXPECT_EQ(presenter.events, expected);
-    for (const auto &[field, text] : before) EXPECT_EQ(fields.texts[field], text) << ModelFields::Name(field);
+    for (const ConversionField field : FieldTexts::kAll)
+        EXPECT_EQ(fields.texts[field], before[field]) << ModelFields::Name(field);
     EXPECT_EQ(Module1::which, c.which);
 }
 

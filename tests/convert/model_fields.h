@@ -1,10 +1,25 @@
 #pragma once
 
-#include <map>
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "convert/conversion_fields.h"
 #include "framework/presenter.h"
+
+// One text per conversion field, indexed by the field.
+class FieldTexts {
+public:
+    static constexpr ConversionField kAll[] = {ConversionField::dimFld, ConversionField::corrFld,
+                                               ConversionField::sdFld, ConversionField::covFld,
+                                               ConversionField::scratchFld};
+
+    fw::String &operator[](ConversionField field) { return texts_[static_cast<std::size_t>(field)]; }
+    const fw::String &operator[](ConversionField field) const { return texts_[static_cast<std::size_t>(field)]; }
+
+private:
+    std::array<fw::String, std::size(kAll)> texts_;
+};
 
 // The conversion window's fields as plain text models; focus changes go to
 // the presenter as the real controls report them.
@@ -26,5 +41,5 @@ public:
     }
 
     std::string Get(ConversionField field) { return texts[field].str(); }
-    std::map<ConversionField, fw::String> texts;
+    FieldTexts texts;
 };

@@ -1,6 +1,9 @@
 #include "matrix_text.h"
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -121,6 +124,39 @@ INSTANTIATE_TEST_SUITE_P(
                       // Decimal commas: a grouped number starts with a group that is neither 0 nor has a leading 0.
                       std::string("0,350\r"), std::string("-0,5\r"), std::string("00,125\r"),
                       std::string("01,000\r"), std::string("0,000\r"), std::string("1,000 0,350\r")));
+
+// Short plain numbers are read in one pass of their own; they must give the
+// very double that from_chars gives, around the fifteen-digit limit of that
+// pass too, and end where the number ends.
+TEST(ScanReal, ShortPlainNumbersGiveTheCorrectlyRoundedDouble) {
+    const char *const texts[] = {"0",
+                                 "-0",
+                                 "7",
+                                 "5.",
+                                 ".5",
+                                 "-0.1234",
+                                 "0.30000000000000004",
+                                 "000000000000001",
+                                 "0.00000000000001",
+                                 "123456789012345",
+                                 "1234567890123456",
+                                 "12345678.9012345",
+                                 "9007199254740993",
+                                 "0.1000000000000000055511151231257827",
+                                 "99999999999999.9",
+                                 "1.2345e2",
+                                 "-1,234.5"};
+    for (const char *text : texts) {
+        std::string plain;
+        for (const char *c = *text == '+' ? text + 1 : text; *c; ++c)
+            if (*c != ',') plain += *c;
+        double expected = 0.0;
+        std::from_chars(plain.data(), plain.data() + plain.size(), expected);
+        double value = 1.0;
+        EXPECT_EQ(cmlib::scan_real(std::string(text) + "  x", value), std::strlen(text)) << text;
+        EXPECT_EQ(std::bit_cast<uint64_t>(value), std::bit_cast<uint64_t>(expected)) << text;
+    }
+}
 
 TEST(WriteMatrix, AlignsColumnsOnTheDecimalPoint) {
     EXPECT_EQ(write_matrix(rows_of(2, 2, {1, -2.5, 10.25, 3})), " 1     -2.5\r10.25   3\r");
