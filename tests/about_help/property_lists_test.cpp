@@ -44,17 +44,11 @@ std::vector<std::string> Keys(const std::string &list, const fw::ClassRecord &ta
             break;
         }
         case fw::PropertyType::Boolean:
-        case fw::PropertyType::FontUnits:
-            at += 1;
-            break;
+        case fw::PropertyType::FontUnits: at += 1; break;
         case fw::PropertyType::Integer:
-        case fw::PropertyType::Double:
-            at += 8;
-            break;
+        case fw::PropertyType::Double: at += 8; break;
         case fw::PropertyType::Single:
-        case fw::PropertyType::Color:
-            at += 4;
-            break;
+        case fw::PropertyType::Color: at += 4; break;
         }
     }
     EXPECT_EQ(at, list.size()) << "the last entry runs past the end";
@@ -70,52 +64,16 @@ struct ListCase {
 
 void PrintTo(const ListCase &c, std::ostream *out) { *out << c.name; }
 
-const std::vector<std::string> kWindowKeys = {"Width",
-                                              "Height",
-                                              "MinimumWidth",
-                                              "MinimumHeight",
-                                              "MaximumWidth",
-                                              "MaximumHeight",
-                                              "Type",
-                                              "Title",
-                                              "HasCloseButton",
-                                              "HasMaximizeButton",
-                                              "HasMinimizeButton",
-                                              "HasFullScreenButton",
-                                              "Resizeable",
-                                              "Composite",
-                                              "MacProcID",
-                                              "FullScreen",
-                                              "DefaultLocation",
-                                              "Visible",
-                                              "HasBackgroundColor",
-                                              "BackgroundColor",
-                                              "MenuBarVisible",
-                                              "LiveResize"};
+const std::vector<std::string> kWindowKeys = {
+    "Width", "Height", "MinimumWidth", "MinimumHeight", "MaximumWidth", "MaximumHeight", "Type", "Title",
+    "HasCloseButton", "HasMaximizeButton", "HasMinimizeButton", "HasFullScreenButton", "Resizeable", "Composite",
+    "MacProcID", "FullScreen", "DefaultLocation", "Visible", "HasBackgroundColor", "BackgroundColor",
+    "MenuBarVisible", "LiveResize"};
 
-const std::vector<std::string> kCanvasKeys = {"InitialParent",
-                                              "Transparent",
-                                              "DoubleBuffer",
-                                              "Visible",
-                                              "Enabled",
-                                              "TabStop",
-                                              "TabPanelIndex",
-                                              "TabIndex",
-                                              "LockBottom",
-                                              "LockRight",
-                                              "LockTop",
-                                              "LockLeft",
-                                              "Height",
-                                              "Width",
-                                              "Top",
-                                              "Left",
-                                              "Index",
-                                              "Name",
-                                              "AllowAutoDeactivate",
-                                              "Tooltip",
-                                              "AllowFocusRing",
-                                              "AllowFocus",
-                                              "AllowTabs"};
+const std::vector<std::string> kCanvasKeys = {
+    "InitialParent", "Transparent", "DoubleBuffer", "Visible", "Enabled", "TabStop", "TabPanelIndex", "TabIndex",
+    "LockBottom", "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name",
+    "AllowAutoDeactivate", "Tooltip", "AllowFocusRing", "AllowFocus", "AllowTabs"};
 
 class PropertyListTest : public testing::TestWithParam<ListCase> {};
 
@@ -125,79 +83,26 @@ TEST_P(PropertyListTest, HoldsItsKeysInTheirFixedOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     AboutAndHelp, PropertyListTest,
-    testing::Values(ListCase{"AboutWindow", &about_lists::Window, &fw::Window::ClassRecordOf, kWindowKeys},
-                    ListCase{"AboutLabel",
-                             &about_lists::StaticText2,
-                             &fw::Label::ClassRecordOf,
-                             {"InitialParent", "DataField",
-                              "DataSource",    "Underline",
-                              "Italic",        "Bold",
-                              "Visible",       "Transparent",
-                              "TextColor",     "Selectable",
-                              "Multiline",     "Enabled",
-                              "TabStop",       "TabPanelIndex",
-                              "TabIndex",      "LockBottom",
-                              "LockRight",     "LockTop",
-                              "LockLeft",      "Height",
-                              "Width",         "Top",
-                              "Left",          "Index",
-                              "Name",          "AllowAutoDeactivate",
-                              "Tooltip",       "TextAlignment",
-                              "Value",         "FontName",
-                              "FontSize",      "FontUnit"}},
-                    ListCase{"AboutTitlePicture", &about_lists::Canvas1, &fw::Canvas::ClassRecordOf, kCanvasKeys},
-                    ListCase{"AboutIcon", &about_lists::Canvas3, &fw::Canvas::ClassRecordOf, kCanvasKeys},
-                    ListCase{"AboutTimer", &about_lists::Timer1, &fw::Timer::ClassRecordOf, {"Period", "RunMode"}},
-                    ListCase{"HelpWindow", &help_lists::Window, &fw::Window::ClassRecordOf, kWindowKeys},
-                    ListCase{"HelpText",
-                             &help_lists::EditField1,
-                             &fw::TextArea::ClassRecordOf,
-                             {"InitialParent",
-                              "DataField",
-                              "DataSource",
-                              "ReadOnly",
-                              "Underline",
-                              "Italic",
-                              "Bold",
-                              "Visible",
-                              "Transparent",
-                              "TextColor",
-                              "Multiline",
-                              "LineSpacing",
-                              "LineHeight",
-                              "HideSelection",
-                              "Format",
-                              "Enabled",
-                              "TabStop",
-                              "TabPanelIndex",
-                              "TabIndex",
-                              "LockBottom",
-                              "LockRight",
-                              "LockTop",
-                              "LockLeft",
-                              "Height",
-                              "Width",
-                              "Top",
-                              "Left",
-                              "Index",
-                              "Name",
-                              "AllowAutoDeactivate",
-                              "BackgroundColor",
-                              "HasBorder",
-                              "Tooltip",
-                              "HasHorizontalScrollbar",
-                              "HasVerticalScrollbar",
-                              "AllowStyledText",
-                              "AllowFocusRing",
-                              "FontName",
-                              "FontSize",
-                              "FontUnit",
-                              "Value",
-                              "AllowTabs",
-                              "TextAlignment",
-                              "AllowSpellChecking",
-                              "MaximumCharactersAllowed",
-                              "ValidationMask"}}),
+    testing::Values(
+        ListCase{"AboutWindow", &about_lists::Window, &fw::Window::ClassRecordOf, kWindowKeys},
+        ListCase{"AboutLabel", &about_lists::StaticText2, &fw::Label::ClassRecordOf,
+                 {"InitialParent", "DataField", "DataSource", "Underline", "Italic", "Bold", "Visible",
+                  "Transparent", "TextColor", "Selectable", "Multiline", "Enabled", "TabStop", "TabPanelIndex",
+                  "TabIndex", "LockBottom", "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top", "Left",
+                  "Index", "Name", "AllowAutoDeactivate", "Tooltip", "TextAlignment", "Value", "FontName",
+                  "FontSize", "FontUnit"}},
+        ListCase{"AboutTitlePicture", &about_lists::Canvas1, &fw::Canvas::ClassRecordOf, kCanvasKeys},
+        ListCase{"AboutIcon", &about_lists::Canvas3, &fw::Canvas::ClassRecordOf, kCanvasKeys},
+        ListCase{"AboutTimer", &about_lists::Timer1, &fw::Timer::ClassRecordOf, {"Period", "RunMode"}},
+        ListCase{"HelpWindow", &help_lists::Window, &fw::Window::ClassRecordOf, kWindowKeys},
+        ListCase{"HelpText", &help_lists::EditField1, &fw::TextArea::ClassRecordOf,
+                 {"InitialParent", "DataField", "DataSource", "ReadOnly", "Underline", "Italic", "Bold", "Visible",
+                  "Transparent", "TextColor", "Multiline", "LineSpacing", "LineHeight", "HideSelection", "Format",
+                  "Enabled", "TabStop", "TabPanelIndex", "TabIndex", "LockBottom", "LockRight", "LockTop",
+                  "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name", "AllowAutoDeactivate",
+                  "BackgroundColor", "HasBorder", "Tooltip", "HasHorizontalScrollbar", "HasVerticalScrollbar",
+                  "AllowStyledText", "AllowFocusRing", "FontName", "FontSize", "FontUnit", "Value", "AllowTabs",
+                  "TextAlignment", "AllowSpellChecking", "MaximumCharactersAllowed", "ValidationMask"}}),
     [](const testing::TestParamInfo<ListCase> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -27,8 +27,7 @@ namespace {
 std::vector<std::string> Words(const char *text) {
     std::istringstream in(text);
     std::vector<std::string> out;
-    for (std::string word; in >> word;)
-        out.push_back(word);
+    for (std::string word; in >> word;) out.push_back(word);
     return out;
 }
 
@@ -61,8 +60,7 @@ TEST(ControlWndClass, ExtendsTheWindowTableAndDescribesEveryMethod) {
     // IsEventImplemented.
     ASSERT_EQ(record.methods.size(), 106u);
     std::vector<std::string> inherited;
-    for (std::size_t i = 0; i < 41; ++i)
-        inherited.push_back(record.methods[i].name);
+    for (std::size_t i = 0; i < 41; ++i) inherited.push_back(record.methods[i].name);
     EXPECT_TRUE(std::is_sorted(inherited.begin(), inherited.end()));
     std::vector<std::string> expectedInherited = window.classTable;
     expectedInherited.insert(expectedInherited.end(), {"_GetControl", "_GetControlArray", "__Init", "__Exit"});
@@ -78,18 +76,17 @@ TEST(ControlWndClass, ExtendsTheWindowTableAndDescribesEveryMethod) {
         const fw::MethodRecord &m = record.methods[41 + i];
         EXPECT_EQ(m.name, own[i]);
         EXPECT_EQ(m.slot, static_cast<int>(37 + i)) << m.name;
-        EXPECT_EQ(m.attributes,
-                  m.name == "_CreateControls0" ? std::vector<std::string>{"Hidden"} : std::vector<std::string>{})
+        EXPECT_EQ(m.attributes, m.name == "_CreateControls0" ? std::vector<std::string>{"Hidden"}
+                                                              : std::vector<std::string>{})
             << m.name;
     }
     EXPECT_EQ(record.methods[105].name, "IsEventImplemented");
     EXPECT_EQ(record.methods[105].slot, -1);
 
     ASSERT_EQ(record.events.size(), 4u);
-    const std::pair<const char *, const char *> events[] = {{"Layout", "Layout"},
-                                                            {"CreateControls", "CreateControls"},
-                                                            {"AddMenuHandlers", "AddMenuHandlers"},
-                                                            {"Close", "Event_Close"}};
+    const std::pair<const char *, const char *> events[] = {
+        {"Layout", "Layout"}, {"CreateControls", "CreateControls"}, {"AddMenuHandlers", "AddMenuHandlers"},
+        {"Close", "Event_Close"}};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(record.events[i].event, events[i].first);
         EXPECT_EQ(record.events[i].handler, events[i].second);
@@ -106,41 +103,30 @@ struct ControlRow {
 
 // Creation order.
 const ControlRow kControls[] = {
-    {"Canvas1", "Canvas", 123, 25, 349, 70, 3},
-    {"CalcBtn", "PushButton", 30, 600, 90, 40, 5},
-    {"ClearSDBtn", "PushButton", 364, 531, 70, 20, 6},
-    {"InfoBtn", "PushButton", 680, 600, 90, 40, 7},
-    {"corrFld", "TextArea", 35, 229, 320, 300, 1},
-    {"covFld", "TextArea", 444, 229, 320, 300, 2},
-    {"Canvas3", "Canvas", 20, 20, 102, 101, 8},
-    {"Label3", "Label", 35, 202, 186, 20, 11},
-    {"dimFld", "TextField", 217, 202, 50, 20, 0},
-    {"scratchFld", "TextArea", -12, 665, 30, 10, 12},
-    {"Canvas4", "Canvas", 20, 313, 15, 102, 13},
-    {"Canvas5", "Canvas", 765, 313, 15, 102, 14},
-    {"sdFld", "TextArea", 364, 229, 70, 300, 15},
-    {"Canvas6", "Canvas", 383, 217, 28, 15, 16},
-    {"RadioButton2", "RadioButton", 660, 201, 93, 20, 18},
-    {"RadioButton1", "RadioButton", 558, 201, 100, 20, 17},
-    {"Line1", "Line", 0, 0, 0, 0, 0},
-    {"Line2", "Line", 0, 0, 0, 0, 0},
-    {"Line3", "Line", 0, 0, 0, 0, 0},
-    {"Line4", "Line", 0, 0, 0, 0, 0},
-    {"ClearCorrBtn", "PushButton", 155, 531, 80, 20, 19},
-    {"ClearCovBtn", "PushButton", 564, 531, 80, 20, 20},
+    {"Canvas1", "Canvas", 123, 25, 349, 70, 3},         {"CalcBtn", "PushButton", 30, 600, 90, 40, 5},
+    {"ClearSDBtn", "PushButton", 364, 531, 70, 20, 6},  {"InfoBtn", "PushButton", 680, 600, 90, 40, 7},
+    {"corrFld", "TextArea", 35, 229, 320, 300, 1},      {"covFld", "TextArea", 444, 229, 320, 300, 2},
+    {"Canvas3", "Canvas", 20, 20, 102, 101, 8},         {"Label3", "Label", 35, 202, 186, 20, 11},
+    {"dimFld", "TextField", 217, 202, 50, 20, 0},       {"scratchFld", "TextArea", -12, 665, 30, 10, 12},
+    {"Canvas4", "Canvas", 20, 313, 15, 102, 13},        {"Canvas5", "Canvas", 765, 313, 15, 102, 14},
+    {"sdFld", "TextArea", 364, 229, 70, 300, 15},       {"Canvas6", "Canvas", 383, 217, 28, 15, 16},
+    {"RadioButton2", "RadioButton", 660, 201, 93, 20, 18}, {"RadioButton1", "RadioButton", 558, 201, 100, 20, 17},
+    {"Line1", "Line", 0, 0, 0, 0, 0},                   {"Line2", "Line", 0, 0, 0, 0, 0},
+    {"Line3", "Line", 0, 0, 0, 0, 0},                   {"Line4", "Line", 0, 0, 0, 0, 0},
+    {"ClearCorrBtn", "PushButton", 155, 531, 80, 20, 19}, {"ClearCovBtn", "PushButton", 564, 531, 80, 20, 20},
     {"Label1", "Label", 123, 91, 349, 20, 21},
 };
 
 const std::set<std::pair<std::string, int>> kBindings = {
-    {"CalcBtn", fw::EventNumber::Action},      {"ClearSDBtn", fw::EventNumber::Action},
-    {"InfoBtn", fw::EventNumber::Action},      {"corrFld", fw::EventNumber::Open},
-    {"corrFld", fw::EventNumber::TextChange},  {"corrFld", fw::EventNumber::KeyDown},
-    {"covFld", fw::EventNumber::Open},         {"covFld", fw::EventNumber::TextChange},
-    {"covFld", fw::EventNumber::KeyDown},      {"Label3", fw::EventNumber::Open},
-    {"dimFld", fw::EventNumber::KeyDown},      {"sdFld", fw::EventNumber::KeyDown},
-    {"sdFld", fw::EventNumber::Open},          {"sdFld", fw::EventNumber::TextChange},
-    {"RadioButton2", fw::EventNumber::Action}, {"RadioButton1", fw::EventNumber::Action},
-    {"ClearCorrBtn", fw::EventNumber::Action}, {"ClearCovBtn", fw::EventNumber::Action},
+    {"CalcBtn", fw::EventNumber::Action},         {"ClearSDBtn", fw::EventNumber::Action},
+    {"InfoBtn", fw::EventNumber::Action},         {"corrFld", fw::EventNumber::Open},
+    {"corrFld", fw::EventNumber::TextChange},     {"corrFld", fw::EventNumber::KeyDown},
+    {"covFld", fw::EventNumber::Open},            {"covFld", fw::EventNumber::TextChange},
+    {"covFld", fw::EventNumber::KeyDown},         {"Label3", fw::EventNumber::Open},
+    {"dimFld", fw::EventNumber::KeyDown},         {"sdFld", fw::EventNumber::KeyDown},
+    {"sdFld", fw::EventNumber::Open},             {"sdFld", fw::EventNumber::TextChange},
+    {"RadioButton2", fw::EventNumber::Action},    {"RadioButton1", fw::EventNumber::Action},
+    {"ClearCorrBtn", fw::EventNumber::Action},    {"ClearCovBtn", fw::EventNumber::Action},
 };
 
 using ControlWndBuilding = ControlWndTest;
@@ -206,11 +192,9 @@ TEST_F(ControlWndBuilding, WhatTheControlsShow) {
     EXPECT_EQ(window->Canvas6()->Backdrop().get(), pictures::sd().get());
     EXPECT_TRUE(window->Canvas1()->Backdrop());
 
-    const std::pair<fw::Ref<fw::PushButton>, const char *> buttons[] = {{window->CalcBtn(), "Calculate"},
-                                                                        {window->ClearSDBtn(), "Clear sd"},
-                                                                        {window->InfoBtn(), "Info"},
-                                                                        {window->ClearCorrBtn(), "Clear Corr"},
-                                                                        {window->ClearCovBtn(), "Clear Cov"}};
+    const std::pair<fw::Ref<fw::PushButton>, const char *> buttons[] = {
+        {window->CalcBtn(), "Calculate"},     {window->ClearSDBtn(), "Clear sd"},   {window->InfoBtn(), "Info"},
+        {window->ClearCorrBtn(), "Clear Corr"}, {window->ClearCovBtn(), "Clear Cov"}};
     for (const auto &[button, caption] : buttons) {
         EXPECT_EQ(button->Caption().str(), caption);
         EXPECT_TRUE(button->IsDefault());
@@ -231,10 +215,11 @@ TEST_F(ControlWndBuilding, WhatTheControlsShow) {
     EXPECT_EQ(scratch->Text().str(), "1 2\r3 4\r");
 
     // The four lines close a frame from (549, 199) to (760, 222).
-    const std::pair<fw::Ref<fw::Line>, std::array<double, 4>> lines[] = {{window->Line1(), {549, 199, 760, 199}},
-                                                                         {window->Line2(), {549, 222, 760, 222}},
-                                                                         {window->Line3(), {760, 200, 760, 221}},
-                                                                         {window->Line4(), {549, 200, 549, 221}}};
+    const std::pair<fw::Ref<fw::Line>, std::array<double, 4>> lines[] = {
+        {window->Line1(), {549, 199, 760, 199}},
+        {window->Line2(), {549, 222, 760, 222}},
+        {window->Line3(), {760, 200, 760, 221}},
+        {window->Line4(), {549, 200, 549, 221}}};
     for (const auto &[line, at] : lines) {
         EXPECT_EQ(line->X1(), at[0]);
         EXPECT_EQ(line->Y1(), at[1]);
@@ -247,21 +232,15 @@ TEST_F(ControlWndBuilding, WhatTheControlsShow) {
 
 TEST_F(ControlWndBuilding, MenuItemAccessorsFindTheSharedBarsItems) {
     fw::Ref<MenuBar1> bar = implicit::MenuBar1();
-    const std::pair<fw::Ref<fw::MenuItem>, const char *> items[] = {{window->InfoMenu(), "InfoMenu"},
-                                                                    {window->InfoItem(), "InfoItem"},
-                                                                    {window->ControlItem(), "ControlItem"},
-                                                                    {window->EditMenu(), "EditMenu"},
-                                                                    {window->EditSelectAll(), "EditSelectAll"},
-                                                                    {window->UntitledMenu0(), "UntitledMenu0"},
-                                                                    {window->EditClear(), "EditClear"},
-                                                                    {window->EditPaste(), "EditPaste"},
-                                                                    {window->EditCopy(), "EditCopy"},
-                                                                    {window->EditCut(), "EditCut"},
-                                                                    {window->UntitledMenu1(), "UntitledMenu1"},
-                                                                    {window->EditUndo(), "EditUndo"},
-                                                                    {window->FileMenu(), "FileMenu"},
-                                                                    {window->AboutItem(), "AboutItem"},
-                                                                    {window->FileQuit(), "FileQuit"}};
+    const std::pair<fw::Ref<fw::MenuItem>, const char *> items[] = {
+        {window->InfoMenu(), "InfoMenu"},       {window->InfoItem(), "InfoItem"},
+        {window->ControlItem(), "ControlItem"}, {window->EditMenu(), "EditMenu"},
+        {window->EditSelectAll(), "EditSelectAll"}, {window->UntitledMenu0(), "UntitledMenu0"},
+        {window->EditClear(), "EditClear"},     {window->EditPaste(), "EditPaste"},
+        {window->EditCopy(), "EditCopy"},       {window->EditCut(), "EditCut"},
+        {window->UntitledMenu1(), "UntitledMenu1"}, {window->EditUndo(), "EditUndo"},
+        {window->FileMenu(), "FileMenu"},       {window->AboutItem(), "AboutItem"},
+        {window->FileQuit(), "FileQuit"}};
     for (const auto &[item, name] : items) {
         ASSERT_TRUE(item) << name;
         EXPECT_EQ(item.get(), bar->_Lookup(name).get()) << name;
@@ -295,8 +274,7 @@ std::vector<Entry> Decode(const std::string &list, const fw::ClassRecord &record
     auto little = [&](std::size_t n) {
         const std::string bytes = take(n);
         uint64_t v = 0;
-        for (std::size_t i = n; i-- > 0;)
-            v = (v << 8) | static_cast<unsigned char>(bytes[i]);
+        for (std::size_t i = n; i-- > 0;) v = (v << 8) | static_cast<unsigned char>(bytes[i]);
         return v;
     };
     while (at < list.size()) {
@@ -313,21 +291,11 @@ std::vector<Entry> Decode(const std::string &list, const fw::ClassRecord &record
             e.value = fw::String(take(n));
             break;
         }
-        case fw::PropertyType::Boolean:
-            e.value = little(1) != 0;
-            break;
-        case fw::PropertyType::FontUnits:
-            e.value = static_cast<uint8_t>(little(1));
-            break;
-        case fw::PropertyType::Integer:
-            e.value = static_cast<int64_t>(little(8));
-            break;
-        case fw::PropertyType::Double:
-            e.value = std::bit_cast<double>(little(8));
-            break;
-        case fw::PropertyType::Single:
-            e.value = std::bit_cast<float>(static_cast<uint32_t>(little(4)));
-            break;
+        case fw::PropertyType::Boolean: e.value = little(1) != 0; break;
+        case fw::PropertyType::FontUnits: e.value = static_cast<uint8_t>(little(1)); break;
+        case fw::PropertyType::Integer: e.value = static_cast<int64_t>(little(8)); break;
+        case fw::PropertyType::Double: e.value = std::bit_cast<double>(little(8)); break;
+        case fw::PropertyType::Single: e.value = std::bit_cast<float>(static_cast<uint32_t>(little(4))); break;
         case fw::PropertyType::Color: {
             const std::string b = take(4);
             e.value = fw::Color{static_cast<uint8_t>(b[0]), static_cast<uint8_t>(b[1]), static_cast<uint8_t>(b[2]),
@@ -342,8 +310,7 @@ std::vector<Entry> Decode(const std::string &list, const fw::ClassRecord &record
 
 std::vector<std::string> KeysOf(const std::vector<Entry> &entries) {
     std::vector<std::string> keys;
-    for (const Entry &e : entries)
-        keys.push_back(e.key);
+    for (const Entry &e : entries) keys.push_back(e.key);
     return keys;
 }
 
@@ -388,8 +355,9 @@ std::vector<std::string> KeyOrderOf(const std::string &kind) {
 // entry that stands twice leaves the later value. The matrix fields' Open
 // handlers have replaced the font of their lists by then.
 void ExpectApplied(const fw::Object &target, const std::vector<Entry> &entries) {
-    const fw::String name =
-        entries.empty() || entries.front().key != "Name" ? fw::String() : std::get<fw::String>(entries.front().value);
+    const fw::String name = entries.empty() || entries.front().key != "Name"
+                                ? fw::String()
+                                : std::get<fw::String>(entries.front().value);
     const bool matrixField = name == "corrFld" || name == "covFld" || name == "sdFld";
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry &e = entries[i];
@@ -434,8 +402,10 @@ TEST_F(ControlWndBuilding, FieldSettingsThatDecideWhatTheUserCanType) {
         const char *mask;
     };
     const Row rows[] = {
-        {window->corrFld(), true, 0, 0, ""},    {window->covFld(), true, 0, 0, ""},
-        {window->sdFld(), false, 1, 0, ""},     {window->scratchFld(), false, 0, 0, ""},
+        {window->corrFld(), true, 0, 0, ""},
+        {window->covFld(), true, 0, 0, ""},
+        {window->sdFld(), false, 1, 0, ""},
+        {window->scratchFld(), false, 0, 0, ""},
         {window->dimFld(), false, 0, 3, "###"},
     };
     for (const Row &row : rows) {

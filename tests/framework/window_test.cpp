@@ -319,8 +319,7 @@ TEST_F(WindowTest, AWindowClosedFromInsideItsOwnHandlersClosesOnce) {
     // handler itself asks to close again.
     const std::vector<std::pair<const char *, std::function<void(TestWnd &)>>> rows = {
         {"the close button", [](TestWnd &w) { FrameOf(w)->close(); }},
-        {"a button's Action",
-         [](TestWnd &w) { QTest::mouseClick(WidgetOf(*w._ControlByName("Btn")), Qt::LeftButton); }},
+        {"a button's Action", [](TestWnd &w) { QTest::mouseClick(WidgetOf(*w._ControlByName("Btn")), Qt::LeftButton); }},
         {"a field's KeyDown", [](TestWnd &w) { QTest::keyClick(WidgetOf(*w._ControlByName("Field")), Qt::Key_A); }},
     };
     for (const auto &[how, trigger] : rows) {
