@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/convert/sample_inputs.h"
+#include "tests/support/sample_inputs.h"
 
 namespace {
 

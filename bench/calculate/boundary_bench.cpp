@@ -6,7 +6,7 @@
 #include <Eigen/Core>
 #include <cstdint>
 
-#include "tests/convert/sample_inputs.h"
+#include "tests/support/sample_inputs.h"
 #include "framework/object.h"
 #include "matrix/matrix.h"
 

@@ -1,11 +1,11 @@
 // The whole Calculate request, text in and text out, on model fields.
 #include <benchmark/benchmark.h>
 
-#include "tests/convert/sample_inputs.h"
+#include "tests/support/sample_inputs.h"
 #include "convert/calculate.h"
 #include "convert/module1.h"
 #include "framework/presenter.h"
-#include "tests/convert/model_fields.h"
+#include "tests/support/model_fields.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/convert/sample_inputs.h"
+#include "tests/support/sample_inputs.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "tests/convert/sample_inputs.h"
+#include "tests/support/sample_inputs.h"
 
 int main(int argc, char **argv) {
     if (argc != 3) {

@@ -5,7 +5,7 @@
 #include "convert/calculate.h"
 #include "convert/module1.h"
 #include "framework/presenter.h"
-#include "model_fields.h"
+#include "tests/support/model_fields.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "convert/module1.h"
 #include "framework/presenter.h"
 #include "matrix/matrix.h"
-#include "model_fields.h"
+#include "tests/support/model_fields.h"
 
 namespace {
 

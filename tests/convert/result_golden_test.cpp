@@ -14,8 +14,8 @@
 #include "convert/calculate.h"
 #include "convert/module1.h"
 #include "framework/presenter.h"
-#include "model_fields.h"
-#include "sample_inputs.h"
+#include "tests/support/model_fields.h"
+#include "tests/support/sample_inputs.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/runtime_state.h"
-#include "tests/about_help/windows_fixture.h"
+#include "tests/ui/windows_fixture.h"
 #include "ui/about_wnd.h"
 #include "ui/about_wnd_hand_over.h"
 #include "ui/credits.h"

@@ -1,6 +1,6 @@
 // Where the keyboard focus and the selection stay while the user clicks
 // buttons, moves between fields and opens the Edit menu from the keyboard.
-#include "tests/control_wnd/window_fixture.h"
+#include "tests/convert/window_fixture.h"
 
 #include "convert/module1.h"
 

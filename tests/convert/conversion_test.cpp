@@ -1,6 +1,6 @@
 // The Calculate button on the real window: typed, pasted and copied
 // matrices in both directions, and every alert of the request.
-#include "tests/control_wnd/window_fixture.h"
+#include "tests/convert/window_fixture.h"
 
 #include <ostream>
 

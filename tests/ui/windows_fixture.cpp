@@ -1,4 +1,4 @@
-#include "tests/about_help/windows_fixture.h"
+#include "tests/ui/windows_fixture.h"
 
 #include "framework/app_runtime.h"
 #include "framework/runtime_state.h"

@@ -4,7 +4,7 @@
 #include "convert/control_wnd.h"
 #include "framework/app_runtime.h"
 #include "resources/help_text.h"
-#include "tests/about_help/windows_fixture.h"
+#include "tests/ui/windows_fixture.h"
 #include "ui/help_wnd.h"
 #include "ui/implicit_windows.h"
 #include "ui/menu_bar1.h"

@@ -1,4 +1,4 @@
-#include "tests/control_wnd/window_fixture.h"
+#include "tests/convert/window_fixture.h"
 
 #include "convert/module1.h"
 #include "framework/runtime_state.h"

@@ -1,7 +1,7 @@
 // The conversion window's handlers driven through its widgets: the Clear
 // buttons, the dimension field's key filter, the fonts of the matrix fields,
 // Info and About, and closing the window.
-#include "tests/control_wnd/window_fixture.h"
+#include "tests/convert/window_fixture.h"
 
 #include <functional>
 #include <ostream>

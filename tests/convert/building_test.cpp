@@ -1,6 +1,6 @@
 // Building the conversion window: its class record, its one shared
 // instance, its controls and bindings, and the property lists behind them.
-#include "tests/control_wnd/window_fixture.h"
+#include "tests/convert/window_fixture.h"
 
 #include <algorithm>
 #include <array>
