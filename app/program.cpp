@@ -6,8 +6,10 @@
 #include "app/initializers.h"
 #include "app/startup.h"
 #include "app/startup_trace.h"
+#include "convert/control_wnd.h"
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
+#include "ui/conversion_window_step.h"
 
 namespace {
 
@@ -23,6 +25,9 @@ int RunProgram() {
     startup::Note("RuntimeInit");
     fw::RuntimeInit();
     AddProgramInitializers();
+    // The help and about windows show the conversion window, which they do
+    // not know: the program tells them how.
+    SetShowConversionWindow(&implicit::ShowControlWnd);
     return RunThenFinish(&InitializeThenMain);
 }
 

@@ -6,6 +6,8 @@ include(GoogleTest)
 function(tandrel_add_gtest target)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
+  # The test folder's own helpers, as "tests/<folder>/<name>.h".
+  tandrel_include_folder(${target} PRIVATE)
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   tandrel_warnings(${target})
   # Each property value must be a single list element: the discovered tests'

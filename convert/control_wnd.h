@@ -21,7 +21,7 @@
 // The window holds no data of its own: its 23 controls are registered under
 // their names (the request keeps those it touches once it has found them) and
 // the direction lives in Module1::which. Its shared instance
-// is implicit::ControlWnd() (ui/implicit_windows.h).
+// is implicit::ControlWnd().
 class ControlWnd : public MenuBar1Window {
 public:
     static const fw::ClassRecord &ClassRecordOf();
@@ -100,3 +100,11 @@ private:
     ControlWndFields &RequestFields();
     std::unique_ptr<ControlWndFields> requestFields_;
 };
+
+// The shared instance, as for the other windows (ui/implicit_windows.h): the
+// open conversion window, else a new one; and the step that shows it, which
+// the program hands to the help and about windows.
+namespace implicit {
+fw::Ref<::ControlWnd> ControlWnd();
+void ShowControlWnd();
+} // namespace implicit

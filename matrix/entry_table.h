@@ -1,6 +1,6 @@
 #pragma once
 
-#include "libcomplexmatrix/include/complexmatrix_entries.h"
+#include "complexmatrix_entries.h"
 
 namespace matrixlib {
 

@@ -5,7 +5,7 @@
 #include "framework/exceptions.h"
 #include "framework/object.h"
 #include "framework/string.h"
-#include "libcomplexmatrix/include/complexmatrix_plugin.h"
+#include "complexmatrix_plugin.h"
 
 namespace matrixlib {
 

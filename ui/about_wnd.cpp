@@ -6,6 +6,7 @@
 #include "ui/about_wnd_hand_over.h"
 #include "ui/about_wnd_lists.h"
 #include "ui/about_wnd_operations.h"
+#include "ui/conversion_window_step.h"
 #include "ui/implicit_windows.h"
 #include "ui/window_class.h"
 
@@ -27,7 +28,7 @@ void BuildAboutWndTimer1(fw::ClassRecord &r) {
     r.methods = base.methods;
 }
 
-void HandOver() { AboutWndHandOver(implicit::ShowControlWnd); }
+void HandOver() { AboutWndHandOver(ShowConversionWindow); }
 
 } // namespace
 

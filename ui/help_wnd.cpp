@@ -6,6 +6,7 @@
 #include "framework/app_runtime.h"
 #include "framework/exceptions.h"
 #include "framework/properties.h"
+#include "ui/conversion_window_step.h"
 #include "ui/help_wnd_lists.h"
 #include "ui/help_wnd_operations.h"
 #include "ui/implicit_windows.h"
@@ -69,7 +70,7 @@ void helpWnd::EditField1_Open(fw::TextArea *) {
 
 
 bool helpWnd::_ControlItem_Action() {
-    implicit::ShowControlWnd();
+    ShowConversionWindow();
     return true;
 }
 

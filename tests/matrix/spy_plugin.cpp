@@ -1,6 +1,6 @@
 #include "tests/matrix/spy_plugin.h"
 
-#include "libcomplexmatrix/include/complexmatrix_entries.h"
+#include "complexmatrix_entries.h"
 
 #include <cstdint>
 #include <cstdio>

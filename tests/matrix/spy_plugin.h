@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "libcomplexmatrix/include/complexmatrix_plugin.h"
+#include "complexmatrix_plugin.h"
 
 // A stand-in for the matrix library that offers every declaration and
 // records each call: which entry (by its number in the program's table), on

@@ -6,8 +6,10 @@
 #include "framework/view/control_view.h"
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
+#include "convert/control_wnd.h"
 #include "matrix/binding.h"
 #include "tests/support/qt_environment.h"
+#include "ui/conversion_window_step.h"
 #include "ui/implicit_windows.h"
 #include "ui/menu_bar1.h"
 
@@ -25,6 +27,9 @@ namespace {
     fw::_RuntimeInitExternalClasses();
     _InitPluginEntrypoints();
     fw::SetTimerClockRateForTesting(WindowsTest::kRate);
+    // As the program hands it over: the help and about windows show the
+    // conversion window.
+    SetShowConversionWindow(&implicit::ShowControlWnd);
     // As start-up leaves it: an application object with the shared menu bar.
     static fw::Ref<fw::Application> app = fw::NewObject<fw::Application>();
     app->SetMenuBar(implicit::MenuBar1());
