@@ -12,8 +12,10 @@ namespace matrixlib {
 
 namespace {
 
-using detail::openCalls;
-using detail::pending;
+// The exception raised during the innermost open call, and how many calls
+// are open. The program calls the library from its one thread only.
+fw::Ref<fw::RuntimeException> pending;
+int openCalls = 0;
 
 void KeepPending(fw::Ref<fw::RuntimeException> exception) {
     if (openCalls == 0 || pending) return; // nobody to hand it to, or not the first
@@ -157,5 +159,17 @@ const cm_host_api host = {
 } // namespace
 
 const cm_host_api &HostServices() { return host; }
+
+CallScope::CallScope() : outer_(std::move(pending)) {
+    pending = nullptr;
+    ++openCalls;
+}
+
+CallScope::~CallScope() {
+    --openCalls;
+    pending = std::move(outer_);
+}
+
+fw::Ref<fw::RuntimeException> CallScope::Take() { return std::exchange(pending, nullptr); }
 
 } // namespace matrixlib

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <utility>
-
 #include "framework/exceptions.h"
 #include "framework/object.h"
 #include "framework/string.h"
@@ -36,27 +34,15 @@ const cm_host_api &HostServices();
 // service it called) is kept here until the caller takes it; only the first
 // raise of a call counts. Calls nest: a library call may make an object whose
 // creation hook calls the library again.
-namespace detail {
-// The exception raised during the innermost open call, and how many calls
-// are open. The program calls the library from its one thread only. Inline,
-// as every call of an entry opens a scope.
-inline fw::Ref<fw::RuntimeException> pending;
-inline int openCalls = 0;
-} // namespace detail
-
 class CallScope {
 public:
-    // Moving leaves the call's own pending exception nil.
-    CallScope() : outer_(std::move(detail::pending)) { ++detail::openCalls; }
-    ~CallScope() {
-        --detail::openCalls;
-        detail::pending = std::move(outer_);
-    }
+    CallScope();
+    ~CallScope();
     CallScope(const CallScope &) = delete;
     CallScope &operator=(const CallScope &) = delete;
 
     // The exception raised during this call, or nil; afterwards the call has none.
-    fw::Ref<fw::RuntimeException> Take() { return std::exchange(detail::pending, nullptr); }
+    fw::Ref<fw::RuntimeException> Take();
 
 private:
     fw::Ref<fw::RuntimeException> outer_;

@@ -32,20 +32,9 @@ void EndApplication() {
 }
 
 void CheckGuiThread(const char *operation) {
-    const QCoreApplication *app = QCoreApplication::instance();
-    if (!app) return;
-    // Asked at every property set (thousands in one Calculate): each thread
-    // keeps its answer for the application and GUI thread it was worked out for.
-    thread_local const QCoreApplication *knownApp = nullptr;
-    thread_local const QThread *knownGuiThread = nullptr;
-    thread_local bool onGuiThread = false;
-    const QThread *guiThread = app->thread();
-    if (app != knownApp || guiThread != knownGuiThread) {
-        onGuiThread = QThread::currentThread() == guiThread;
-        knownApp = app;
-        knownGuiThread = guiThread;
-    }
-    if (!onGuiThread) RaiseNew<RuntimeException>(std::string(operation) + " was called outside the main thread");
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() != app->thread())
+        RaiseNew<RuntimeException>(std::string(operation) + " was called outside the main thread");
 }
 
 bool PlatformShowsWindows() {

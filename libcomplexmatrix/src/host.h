@@ -19,27 +19,14 @@
 // their contents, and the guard that turns a failure into a raise on the host.
 namespace cmlib {
 
-inline constexpr int kValueClassCount = 4;
-
-namespace detail {
-// Read inline on every call of an entry, so kept where each entry sees them.
-inline cm_host_api g_host{};
-// The identities of the value classes, asked of the host on first use: the
-// host may build its class records only once the program is started.
-inline const void *g_identities[kValueClassCount] = {};
-const void *ask_class_identity(int slot, const char *class_name);
-} // namespace detail
-
 // The host table that cm_plugin_entry accepted; a copy of its own.
-inline const cm_host_api &host() { return detail::g_host; }
+const cm_host_api &host();
 void set_host(const cm_host_api &api);
 
 // The host's identity of the value class in that slot (0 to
 // kValueClassCount - 1), asked once per host.
-inline const void *class_identity(int slot, const char *class_name) {
-    const void *identity = detail::g_identities[slot];
-    return identity ? identity : detail::ask_class_identity(slot, class_name);
-}
+inline constexpr int kValueClassCount = 4;
+const void *class_identity(int slot, const char *class_name);
 
 // A failure inside an entry, raised on the host as an exception of the class.
 struct LibraryError {

@@ -16,6 +16,12 @@ namespace cmlib {
 
 namespace {
 
+cm_host_api g_host{};
+
+// The identities of the value classes, asked of the host on first use: the
+// host may build its class records only once the program is started.
+const void *g_identities[kValueClassCount] = {};
+
 // Every entry the library registers, in the order of the entry list, under
 // the list's declaration text.
 const std::vector<cm_entry> &entry_table() {
@@ -54,14 +60,18 @@ const char *refusal(const cm_host_api *api) {
 
 } // namespace
 
+const cm_host_api &host() { return g_host; }
+
 void set_host(const cm_host_api &api) {
-    detail::g_host = api;
-    for (const void *&identity : detail::g_identities)
+    g_host = api;
+    for (const void *&identity : g_identities)
         identity = nullptr;
 }
 
-const void *detail::ask_class_identity(int slot, const char *class_name) {
-    return g_identities[slot] = g_host.class_identity(class_name);
+const void *class_identity(int slot, const char *class_name) {
+    const void *&identity = g_identities[slot];
+    if (!identity) identity = g_host.class_identity(class_name);
+    return identity;
 }
 
 } // namespace cmlib
