@@ -7,9 +7,9 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "complexmatrix_plugin.h"
 #include "framework/exceptions.h"
 #include "framework/program_files.h"
-#include "complexmatrix_plugin.h"
 #include "matrix/class_records.h"
 #include "matrix/entry_table.h"
 #include "matrix/host_services.h"

@@ -7,10 +7,10 @@
 #include <type_traits>
 #include <utility>
 
+#include "complexmatrix_plugin.h"
 #include "framework/exceptions.h"
 #include "framework/object.h"
 #include "framework/string.h"
-#include "complexmatrix_plugin.h"
 #include "matrix/class_records.h"
 #include "matrix/entry_table.h"
 #include "matrix/host_services.h"

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "complexmatrix_plugin.h"
 #include "framework/exceptions.h"
 #include "framework/object.h"
 #include "framework/string.h"
-#include "complexmatrix_plugin.h"
 
 namespace matrixlib {
 

@@ -1,12 +1,12 @@
 #include "tests/ui/windows_fixture.h"
 
+#include "convert/control_wnd.h"
 #include "framework/app_runtime.h"
 #include "framework/runtime_state.h"
 #include "framework/timer.h"
 #include "framework/view/control_view.h"
 #include "framework/view/window_view.h"
 #include "framework/window_registry.h"
-#include "convert/control_wnd.h"
 #include "matrix/binding.h"
 #include "tests/support/qt_environment.h"
 #include "ui/conversion_window_step.h"
