@@ -1,5 +1,6 @@
 #include "matrix_text.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -208,6 +209,38 @@ TEST(ScanReal, NumbersBeyondTheDoubleRangeReadAsTheNearestDouble) {
     EXPECT_EQ(m(0, 0), kInf);
     EXPECT_EQ(m(0, 1), -kInf);
     EXPECT_EQ(cmlib::parse_complex("1-1e999i"), std::complex<double>(1, -kInf));
+}
+
+// The shortest writer finds most texts in integers of its own; over many
+// values of every kind it must write what to_chars writes, byte for byte:
+// plain digits from 1e-5 up to 1e16, to_chars's own choice beyond.
+TEST(WriteShortest, WritesWhatToCharsWrites) {
+    const auto expected_text = [](double x) {
+        if (std::isnan(x)) return std::string("nan");
+        std::array<char, 64> buffer;
+        const double magnitude = std::fabs(x);
+        const auto result = x == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16)
+                                ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed)
+                                : std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);
+        return std::string(buffer.data(), result.ptr);
+    };
+    std::mt19937_64 random(20261210);
+    std::uniform_int_distribution<int> decimals(0, 12);
+    std::uniform_int_distribution<int64_t> units(-100'000'000, 100'000'000);
+    std::vector<double> values = {0.0, -0.0, 1e-5, 0.99999e-5, 1e16, 9999999999999998.0, 0.1, 0.3, 1.0 / 3.0,
+                                  5e-324, std::numeric_limits<double>::max(), kInf, -kInf, kNaN};
+    for (int k = 0; k < 100'000; ++k) {
+        values.push_back(std::bit_cast<double>(random()));                                    // any double
+        values.push_back(static_cast<double>(units(random)) / std::pow(10.0, decimals(random))); // a few decimals
+        values.push_back(std::ldexp(static_cast<double>(random() >> 11), -60 + decimals(random) * 6));
+    }
+    int mismatches = 0;
+    for (const double x : values) {
+        const std::string written = cmlib::format_shortest(x);
+        if (written != expected_text(x) && ++mismatches <= 5)
+            ADD_FAILURE() << std::hexfloat << x << ": " << written << " instead of " << expected_text(x);
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(WriteMatrix, AlignsColumnsOnTheDecimalPoint) {
