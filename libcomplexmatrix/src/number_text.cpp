@@ -79,6 +79,7 @@ char *shortest_few_decimals(double x, char *out) {
     __extension__ using Wide = unsigned __int128;
     constexpr uint64_t limit = uint64_t{1} << 50;
     constexpr int first_decimals = 4;
+    constexpr std::size_t uint64_digits = 20;
     const double magnitude = std::fabs(x);
     const auto bits = std::bit_cast<uint64_t>(magnitude);
     const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
@@ -102,7 +103,7 @@ char *shortest_few_decimals(double x, char *out) {
             --shown;
         }
         if (std::signbit(x)) *out++ = '-';
-        out = std::to_chars(out, out + 24, units / scale).ptr;
+        out = std::to_chars(out, out + uint64_digits, units / scale).ptr;
         if (shown > 0) {
             *out++ = '.';
             char *const end = out + shown;
