@@ -159,7 +159,7 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
     fw::Ref<Matrix> V = T->Operator_Multiply(SD.get());
 
     String warning;
-    const String pattern(kCovariancePattern);
+    const fw::NumberPattern pattern{String(kCovariancePattern)};
     fw::Ref<Matrix> result = WritePass(fields, n, kResultGap, [&](int64_t i, int64_t j) {
         const double x = V->Element(i, j);
         if (x > kLargeNumberLimit) warning = kLargeNumber;
@@ -203,7 +203,7 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
     fw::Ref<Matrix> P = D->Operator_Multiply(C.get());
     fw::Ref<Matrix> Q = P->Operator_Multiply(D.get());
 
-    const String pattern(kCorrelationPattern);
+    const fw::NumberPattern pattern{String(kCorrelationPattern)};
     fw::Ref<Matrix> result = WritePass(fields, n, kResultGap, [&](int64_t i, int64_t j) {
         return fw::Format(i == j ? 1.0 : Q->Element(i, j), pattern);
     });

@@ -7,28 +7,6 @@
 
 namespace fw {
 
-namespace {
-
-// Copies the few bytes of a short piece (a number's text, a gap) with fixed
-// size moves, two overlapping ones where the length lies between two sizes,
-// instead of a call into the library's general copy.
-inline void CopyBytes(char *to, const char *from, std::size_t count) {
-    if (count >= 16) {
-        std::memcpy(to, from, count);
-    } else if (count >= 8) {
-        __builtin_memcpy(to, from, 8);
-        __builtin_memcpy(to + count - 8, from + count - 8, 8);
-    } else if (count >= 4) {
-        __builtin_memcpy(to, from, 4);
-        __builtin_memcpy(to + count - 4, from + count - 4, 4);
-    } else {
-        for (std::size_t k = 0; k < count; ++k)
-            to[k] = from[k];
-    }
-}
-
-} // namespace
-
 String::Buffer *String::Buffer::Make(std::size_t capacity) {
     void *block = ::operator new(sizeof(Buffer) + capacity);
     return new (block) Buffer{1, capacity, 0};
@@ -38,7 +16,7 @@ void String::Free(Buffer *buffer) { ::operator delete(buffer); }
 
 String::String(std::string_view text) : length_(text.size()) {
     if (text.size() <= kInlineCapacity) {
-        CopyBytes(inline_, text.data(), text.size());
+        if (!text.empty()) std::memcpy(inline_, text.data(), text.size());
         return;
     }
     buffer_ = Buffer::Make(text.size());
@@ -68,9 +46,9 @@ String &String::operator+=(std::string_view piece) {
     // `piece` may be this string's own text: it stays in place until the
     // old storage is let go, and it never overlaps the bytes written here.
     if (!buffer_ && length <= kInlineCapacity) {
-        CopyBytes(inline_ + length_, piece.data(), piece.size());
+        std::memcpy(inline_ + length_, piece.data(), piece.size());
     } else if (buffer_ && buffer_->used == length_ && buffer_->capacity >= length) {
-        CopyBytes(buffer_->bytes() + length_, piece.data(), piece.size());
+        std::memcpy(buffer_->bytes() + length_, piece.data(), piece.size());
         buffer_->used = length;
     } else {
         Buffer *grown = Buffer::Make(std::max<std::size_t>(2 * length, 64));

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "framework/number_pattern.h"
 #include "framework/string.h"
 
 namespace fw {
@@ -23,6 +24,8 @@ namespace fw {
 // value in a pattern without '-' or '+' gets its minus before the digits.
 // Infinities and NaN give "inf", "-inf" and "nan", whatever the pattern.
 String Format(double x, const String &pattern);
+// The same, by a pattern read beforehand.
+String Format(double x, const NumberPattern &pattern);
 
 // The default text of a number: the shortest text that reads back to the same
 // double ("0.1", "1e+20", "-2.5"); "inf", "-inf" and "nan" for the others.

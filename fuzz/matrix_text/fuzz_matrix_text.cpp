@@ -1,9 +1,11 @@
 // Any bytes as matrix text: reading never fails hard, and whatever matrix
 // comes out is written by Str and read back to the same shape and values.
-// A number read at the start of the bytes keeps the grouping rule.
+// A number read at the start of the bytes keeps the grouping rule and has
+// the value strtod gives its text without the commas.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -50,6 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     double number = 0.0;
     if (const std::size_t used = cmlib::scan_real(text, number)) {
         if (!grouping_kept(text.substr(0, used))) __builtin_trap();
+        std::string plain;
+        for (const char c : text.substr(0, used))
+            if (c != ',') plain += c;
+        if (!same_value(number, std::strtod(plain.c_str(), nullptr))) __builtin_trap();
     }
     const Eigen::MatrixXd m = cmlib::read_matrix(text);
     if (m.size() == 0) {

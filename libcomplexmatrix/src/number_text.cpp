@@ -64,35 +64,6 @@ std::string join_parts(const std::string &re, const std::string &im) {
     return im.front() == '-' ? re + im + "i" : re + "+" + im + "i";
 }
 
-// The digits of a number as an integer while they fit in 15 significant
-// digits, and the power of ten of the last one.
-struct DecimalDigits {
-    uint64_t digits = 0;
-    int significant = 0;
-    int scale = 0;
-
-    void add(char c, bool in_fraction) {
-        if (digits != 0 || c != '0') ++significant;
-        if (significant <= 15) digits = digits * 10 + static_cast<uint64_t>(c - '0');
-        if (in_fraction) --scale;
-    }
-
-    // With at most 15 significant digits and a power of ten within 10^±22,
-    // the digits and that power are both exact doubles, so one division or
-    // multiplication gives the correctly rounded value: the same double that
-    // from_chars gives. False for any other number.
-    bool exact_value(int exponent, double &value) const {
-        static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-        const int power = scale + exponent;
-        if (significant > 15 || power < -22 || power > 22) return false;
-        const auto m = static_cast<double>(digits);
-        value = power < 0 ? m / powers[-power] : m * powers[power];
-        return true;
-    }
-};
-
 // The shortest plain text of x, as to_chars writes it, found in integers:
 // the nearest number q / 10^d with d decimals, its digits q exactly rounded
 // in 128 bits, reads back to x when q / 10^d, one division of two exact
@@ -108,6 +79,7 @@ char *shortest_few_decimals(double x, char *out) {
     __extension__ using Wide = unsigned __int128;
     constexpr uint64_t limit = uint64_t{1} << 50;
     constexpr int first_decimals = 4;
+    constexpr std::size_t uint64_digits = 20;
     const double magnitude = std::fabs(x);
     const auto bits = std::bit_cast<uint64_t>(magnitude);
     const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
@@ -131,7 +103,7 @@ char *shortest_few_decimals(double x, char *out) {
             --shown;
         }
         if (std::signbit(x)) *out++ = '-';
-        out = std::to_chars(out, out + 24, units / scale).ptr;
+        out = std::to_chars(out, out + uint64_digits, units / scale).ptr;
         if (shown > 0) {
             *out++ = '.';
             char *const end = out + shown;
@@ -145,33 +117,37 @@ char *shortest_few_decimals(double x, char *out) {
     return nullptr;
 }
 
-} // namespace
+// The power of ten of a number's first significant digit: at least 0 for
+// a number too large for a double, below 0 for one too small.
+long long leading_power(std::string_view number, long long exponent) {
+    const std::string_view mantissa = number.substr(0, number.find_first_of("eE"));
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return -1;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    if (first > point) return exponent - static_cast<long long>(first - point);
+    long long power = -1;
+    for (std::size_t k = first; k < point; ++k)
+        power += is_digit(mantissa[k]) ? 1 : 0;
+    return exponent + power;
+}
 
-namespace {
-
-// The common short plain number: digits, optionally a point and more digits,
-// fifteen digits at most in all, without grouping commas or an exponent.
-// Such digits and their power of ten are exact doubles, so one division
-// gives the correctly rounded value. Returns the end of the number, or 0
-// when the text holds anything else there (the full reader decides then).
-std::size_t scan_short_plain(std::string_view text, std::size_t i, double &value) {
-    static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const std::size_t n = text.size();
-    uint64_t digits = 0;
-    int count = 0;
-    for (; i < n && is_digit(text[i]); ++i, ++count)
-        digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
-    int decimals = 0;
-    if (i < n && text[i] == '.') {
-        for (++i; i < n && is_digit(text[i]); ++i, ++decimals)
-            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
-    }
-    count += decimals;
-    if (count == 0 || count > 15) return 0;
-    if (i < n && (text[i] == ',' || text[i] == 'e' || text[i] == 'E')) return 0;
-    value = static_cast<double>(digits) / powers[decimals];
-    return i;
+// The value of a number that from_chars reads: it takes neither a plus sign
+// nor grouping commas, so it reads a copy without them. A number beyond the
+// double range reads as the infinity of its sign when it is too large and
+// as zero when it is too small, as strtod reads it.
+double read_plain(std::string_view number, bool negative, long long exponent) {
+    std::array<char, 64> stack;
+    std::string heap;
+    if (number.size() + 1 > stack.size()) heap.resize(number.size() + 1);
+    char *const plain = heap.empty() ? stack.data() : heap.data();
+    char *end = plain;
+    if (negative) *end++ = '-';
+    for (const char c : number)
+        if (c != ',') *end++ = c;
+    double value = 0.0;
+    if (std::from_chars(plain, end, value).ec == std::errc()) return value;
+    const double magnitude = leading_power(number, exponent) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace
@@ -180,97 +156,74 @@ std::size_t scan_real(std::string_view text, double &value) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (const std::size_t end = scan_short_plain(text, i, value)) {
-        if (negative) value = -value;
-        return end;
-    }
-    if (starts_with_word(text, i, "inf")) {
-        value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-        return i + 3;
-    }
-    if (starts_with_word(text, i, "nan")) {
-        value = std::numeric_limits<double>::quiet_NaN();
-        return i + 3;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < n && !is_digit(text[i]) && text[i] != '.') {
+        if (starts_with_word(text, i, "inf")) {
+            value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+            return i + 3;
+        }
+        if (starts_with_word(text, i, "nan")) {
+            value = std::numeric_limits<double>::quiet_NaN();
+            return i + 3;
+        }
+        return 0;
     }
 
+    // One pass checks the grammar and gathers the digits as an integer,
+    // wrapping harmlessly once there are more than fit.
     const std::size_t digits_begin = i;
+    uint64_t digits = 0;
     std::size_t digit_count = 0;
     std::size_t group = 0; // digits since the start or the last comma
     bool grouped = false;
-    DecimalDigits decimal;
-    while (i < n) {
-        if (is_digit(text[i])) {
-            ++group;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (is_digit(c)) {
+            digits = digits * 10 + static_cast<uint64_t>(c - '0');
             ++digit_count;
-            decimal.add(text[i], false);
-        } else if (text[i] == ',') {
+            ++group;
+        } else if (c == ',') {
             if (group == 0 || group > 3 || (grouped && group != 3)) return 0;
             grouped = true;
             group = 0;
         } else {
             break;
         }
-        ++i;
     }
-    if (grouped && group != 3) return 0;
     // A grouped number starts with a digit group that is not zero and has no
     // leading zero: "0,350" and "01,000" are decimal commas from a spreadsheet
     // (0.35 and 1.0), never thousands.
-    if (grouped && text[digits_begin] == '0') return 0;
+    if (grouped && (group != 3 || text[digits_begin] == '0')) return 0;
+    long long power = 0; // of the last digit
     if (i < n && text[i] == '.') {
-        ++i;
-        while (i < n && is_digit(text[i])) {
-            decimal.add(text[i], true);
-            ++i;
-            ++digit_count;
-        }
+        for (++i; i < n && is_digit(text[i]); ++i, --power, ++digit_count)
+            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
     }
     if (digit_count == 0) return 0;
-    int exponent = 0; // clamped: beyond it no exact value is tried
+    long long exponent = 0; // clamped far beyond any double
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool negative_exponent = false;
         if (i < n && (text[i] == '+' || text[i] == '-')) negative_exponent = text[i++] == '-';
         if (i >= n || !is_digit(text[i])) return 0;
         for (; i < n && is_digit(text[i]); ++i)
-            exponent = std::min(exponent * 10 + (text[i] - '0'), 100000);
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000'000'000LL);
         if (negative_exponent) exponent = -exponent;
     }
+    power += exponent;
 
-    double parsed = 0.0;
-    if (decimal.exact_value(exponent, parsed)) {
-        value = negative ? -parsed : parsed;
+    // Digits below 2^53 and a power of ten within 10^±22 are both exact
+    // doubles, so one division or multiplication gives the correctly rounded
+    // value: the same double that from_chars gives.
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digit_count <= 19 && digits <= uint64_t{1} << 53 && power >= -22 && power <= 22) {
+        const auto m = static_cast<double>(digits);
+        const double magnitude = power < 0 ? m / powers[-power] : m * powers[power];
+        value = negative ? -magnitude : magnitude;
         return i;
     }
-    // from_chars takes neither a plus sign nor grouping commas: a number
-    // without commas (most values) is read where it stands, from its minus
-    // sign or its first digit; a grouped one from a copy without the commas.
-    if (!grouped) {
-        const char *first = negative ? text.data() : text.data() + digits_begin;
-        const auto result = std::from_chars(first, text.data() + i, parsed);
-        if (result.ec != std::errc() || result.ptr != text.data() + i) return 0;
-        value = parsed;
-        return i;
-    }
-    std::array<char, 64> small;
-    std::string large;
-    char *plain = small.data();
-    if (i - digits_begin + 1 > small.size()) {
-        large.resize(i - digits_begin + 1);
-        plain = large.data();
-    }
-    char *out = plain;
-    if (negative) *out++ = '-';
-    for (std::size_t k = digits_begin; k < i; ++k) {
-        if (text[k] != ',') *out++ = text[k];
-    }
-    const auto result = std::from_chars(plain, out, parsed);
-    if (result.ec != std::errc() || result.ptr != out) return 0;
-    value = parsed;
+    value = read_plain(text.substr(digits_begin, i - digits_begin), negative, exponent);
     return i;
 }
 

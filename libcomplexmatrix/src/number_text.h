@@ -26,10 +26,11 @@ inline bool is_line_end(char c) { return c == '\r' || c == '\n'; }
 // "1,234.5" but not "1,5", "0,350" or "01,000"), an
 // optional fraction, an optional exponent; or "inf" / "nan" in any case with
 // an optional sign. At least one digit is needed, before or after the point.
-// On success stores the value, returns the count of characters read; returns
-// 0 when the text does not start with such a number, when the number is
-// malformed (a bad group, an exponent without digits) or when it lies beyond
-// the double range in either direction.
+// On success stores the value, correctly rounded, and returns the count of
+// characters read; returns 0 when the text does not start with such a number
+// or when the number is malformed (a bad group, an exponent without digits).
+// A number too large for a double reads as the infinity of its sign, one too
+// small as the nearest double (a subnormal or a zero of its sign).
 std::size_t scan_real(std::string_view text, double &value);
 
 // The shortest text that reads back to the same double, in plain digits from

@@ -68,22 +68,27 @@ TEST(String, ShortTextsCopyMoveAndGrowPastTheInlineLimit) {
 }
 
 TEST(String, ViewsOfAnOlderStringStayValidWhileANewerOneGrows) {
-    String older("start");
-    older += "-";
+    // Longer than a string holds inline, and on a buffer with spare room, so
+    // that the newer string's first appends go into the buffer they share.
+    const std::string start = "start-" + std::string(String::kInlineCapacity, 'a');
+    String older("start-");
+    older += start.substr(6);
     const std::string_view view = older.view();
     const char *bytes = view.data();
     {
         String newer = older;
-        for (int i = 0; i < 2000; ++i)
-            newer += "0123456789"; // in place first, then on new buffers
-        EXPECT_EQ(newer.size(), 6u + 20000u);
-        EXPECT_EQ(newer.view().substr(0, 6), "start-");
+        newer += "0123456789";
+        EXPECT_EQ(newer.data(), bytes) << "the first append is made in the shared buffer";
+        for (int i = 1; i < 2000; ++i)
+            newer += "0123456789"; // then on new buffers
+        EXPECT_EQ(newer.size(), start.size() + 20000u);
+        EXPECT_EQ(newer.view().substr(0, start.size()), start);
     }
     // The newer string and every buffer it grew into are gone; the older
     // string's bytes have neither moved nor changed.
     EXPECT_EQ(older.data(), bytes);
-    EXPECT_EQ(view, "start-");
-    EXPECT_EQ(older, "start-");
+    EXPECT_EQ(view, start);
+    EXPECT_EQ(older.view(), start);
 }
 
 TEST(String, AppendingItsOwnViewDoublesTheText) {
