@@ -73,7 +73,8 @@ private:
     static bool IsDeletion(const QString &before, const QString &after) {
         if (after.size() >= before.size()) return false;
         qsizetype common = 0;
-        while (common < after.size() && after[common] == before[common]) ++common;
+        while (common < after.size() && after[common] == before[common])
+            ++common;
         return before.endsWith(QStringView(after).mid(common));
     }
 

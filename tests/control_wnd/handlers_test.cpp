@@ -19,10 +19,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -228,7 +228,8 @@ TEST_F(ControlWndTest, TextSetInCodeThatDoesNotFitCanStillBeDeleted) {
     ProcessEvents();
     QTest::keyClick(edit, Qt::Key_Backspace);
     EXPECT_EQ(window->dimFld()->Text().str(), "1234");
-    for (int i = 0; i < 4; ++i) QTest::keyClick(edit, Qt::Key_Left); // Home is filtered out
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(edit, Qt::Key_Left); // Home is filtered out
     QTest::keyClick(edit, Qt::Key_Delete);
     EXPECT_EQ(window->dimFld()->Text().str(), "234");
     edit->setSelection(0, 2);
