@@ -44,7 +44,8 @@ struct RequestAlertCase {
 
 inline void PrintTo(const RequestAlertCase &c, std::ostream *out) { *out << c.name; }
 
-// In the order in which the request makes its tests.
+// Grouped by the check that catches them, in the order the request makes
+// its checks; the decimal-comma cases last.
 inline const std::vector<RequestAlertCase> &RequestAlertCases() {
     using namespace request_messages;
     static const std::string identity2 = "1 0\r0 1\r";
