@@ -1,5 +1,6 @@
 #include "convert/calculate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -31,7 +32,10 @@ constexpr const char *kCheckCovariance =
 constexpr const char *kBadVariance =
     "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.";
 constexpr const char *kNotFinite = "Check data. Every value must be a finite number.";
+constexpr const char *kTooLarge = "Check data. Some results would be too large to compute.";
 constexpr const char *kLargeNumber = "Very large number encountered. Check results and accept with caution.";
+constexpr const char *kSmallNumber = "Very small number encountered. Some values are too small for four decimals: "
+                                     "rescale the data (for example to other units) before converting.";
 
 constexpr double kLargeNumberLimit = 999999999.0;
 constexpr std::string_view kCovariancePattern = "-###,###,###,###.####";
@@ -65,6 +69,23 @@ bool RefusedAsNotFinite(ConversionFields &fields, ConversionField field, Matrix 
     return true;
 }
 
+// Whether the text of a value written with four decimals keeps fewer than two
+// significant digits: nothing but zeros before its fourth decimal ("0",
+// "0.0009", "-0.0001"), while "0.001" stands for 0.0010.
+bool ShowsFewerThanTwoDigits(std::string_view text) {
+    int decimals = -1; // -1 while in the integer part
+    for (const char c : text) {
+        if (c == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (c < '0' || c > '9') continue; // sign, grouping commas
+        if (decimals >= 0) ++decimals;
+        if (c != '0' && decimals < 4) return false;
+    }
+    return true;
+}
+
 // The n × n staging array in which a diagonal matrix is put together.
 class StagingArray {
 public:
@@ -75,6 +96,20 @@ private:
     int64_t n_;
     std::vector<double> values_;
 };
+
+// Whether every element of D × M × D, for D the staging array's diagonal, is
+// a finite number as the library's two products form it: each element of
+// D × M is d(i) × m(i, j) alone (the other terms are zeros), and each element
+// of (D × M) × D is that times d(j). One infinity in a row of D × M turns the
+// whole row of the result into infinities and NaN (zero times infinity).
+bool ScaledProductIsFinite(StagingArray &staging, Matrix *m, int64_t n) {
+    for (int64_t i = 0; i < n; ++i)
+        for (int64_t j = 0; j < n; ++j) {
+            const double left = staging.At(i, i) * m->Element(i, j);
+            if (!std::isfinite(left) || !std::isfinite(left * staging.At(j, j))) return false;
+        }
+    return true;
+}
 
 // Every append reads the buffer's whole text and writes it back with one
 // more piece; the framework's strings make that cheap.
@@ -132,11 +167,14 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
     }
     if (RefusedAsNotFinite(fields, ConversionField::sdFld, S.get(), n, 1)) return;
     // A negative standard deviation would silently flip the signs of covariances.
+    double largestDeviation = 0.0;
     for (int64_t i = 0; i < n; ++i) {
         if (S->Element(i, 0) < 0.0) {
             fw::MsgBox(kNegativeDeviation);
+            fields.SetFocus(ConversionField::sdFld);
             return;
         }
+        largestDeviation = std::max(largestDeviation, S->Element(i, 0));
     }
 
     StagingArray staging(n);
@@ -154,17 +192,32 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
         }
         fw::RuntimeBackgroundTask();
     }
+    if (!ScaledProductIsFinite(staging, R.get(), n)) {
+        fw::MsgBox(kTooLarge);
+        // Standard deviations whose squares overflow are too large whatever
+        // the correlations; else a correlation far outside [-1, 1] is.
+        const bool deviationsTooLarge = !std::isfinite(largestDeviation * largestDeviation);
+        fields.SetFocus(deviationsTooLarge ? ConversionField::sdFld : ConversionField::corrFld);
+        return;
+    }
     fw::Ref<Matrix> SD = DiagonalMatrix(fields, staging, n);
     fw::Ref<Matrix> T = SD->Operator_Multiply(R.get());
     fw::Ref<Matrix> V = T->Operator_Multiply(SD.get());
 
-    String warning;
+    bool large = false, small = false;
     const fw::NumberPattern pattern{String(kCovariancePattern)};
     fw::Ref<Matrix> result = WritePass(fields, n, kResultGap, [&](int64_t i, int64_t j) {
         const double x = V->Element(i, j);
-        if (x > kLargeNumberLimit) warning = kLargeNumber;
-        return fw::Format(x, pattern);
+        if (x > kLargeNumberLimit) large = true;
+        String text = fw::Format(x, pattern);
+        if (x != 0.0 && ShowsFewerThanTwoDigits(text.view())) small = true;
+        return text;
     });
+    // The warnings stand after the matrix, one line each.
+    String warning;
+    if (large) warning += kLargeNumber;
+    if (large && small) warning += fw::Chr(13);
+    if (small) warning += kSmallNumber;
     fields.SetText(ConversionField::covFld, result->Str() + fw::Chr(13) + warning);
 }
 
@@ -186,6 +239,7 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
     for (int64_t i = 0; i < n; ++i) {
         if (!(C->Element(i, i) > 0.0)) {
             fw::MsgBox(kBadVariance);
+            fields.SetFocus(ConversionField::covFld);
             return;
         }
     }
@@ -198,6 +252,12 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
             fw::RuntimeBackgroundTask();
         }
         fw::RuntimeBackgroundTask();
+    }
+    // Variances of very different sizes can make the scaled covariances overflow.
+    if (!ScaledProductIsFinite(staging, C.get(), n)) {
+        fw::MsgBox(kTooLarge);
+        fields.SetFocus(ConversionField::covFld);
+        return;
     }
     fw::Ref<Matrix> D = DiagonalMatrix(fields, staging, n);
     fw::Ref<Matrix> P = D->Operator_Multiply(C.get());

@@ -20,7 +20,7 @@ QString Plain(QString caption) {
 }
 
 // What the push-button and radio-button views share: the caption, shown in
-// the model's font made small enough for it to fit the button.
+// the model's font at the size the window fits it to.
 template <class ModelType, class ButtonType> class CaptionedButtonView : public ControlView {
 protected:
     CaptionedButtonView(ModelType &model, WindowView &window)
@@ -38,7 +38,11 @@ protected:
         const bool all = aspect == Aspect::All;
         if (all || aspect == Aspect::Caption) button_->setText(ToQt(model_.Caption().view()));
         if (all || aspect == Aspect::Font || aspect == Aspect::Caption || aspect == Aspect::Geometry)
-            button_->setFont(FitFont(MakeFont(model_), Plain(button_->text()), button_->width() - CaptionInset()));
+            Window().FitCaptions();
+    }
+
+    std::optional<FixedCaption> Caption() const override {
+        return FixedCaption{MakeFont(model_), Plain(button_->text()), button_->width() - CaptionInset()};
     }
 
     ModelType &model_;

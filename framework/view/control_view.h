@@ -7,7 +7,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <QFont>
+#include <QString>
+
 #include <functional>
+#include <optional>
 
 class QFocusEvent;
 class QKeyEvent;
@@ -15,6 +19,13 @@ class QKeyEvent;
 namespace fw::view {
 
 class WindowView;
+
+// A caption shown on one line in the width its control was designed with.
+struct FixedCaption {
+    QFont font; // the font the control's settings name
+    QString text;
+    int width;
+};
 
 // The key as KeyDown hands it on: Backspace 8, Tab 9, Return 13, Enter 3,
 // Escape 27, Left 28, Right 29, Up 30, Down 31, forward Delete 127 (with or
@@ -57,6 +68,9 @@ public:
         (void)itemName;
         return false;
     }
+
+    // The control's one-line caption, for the window to fit; none by default.
+    virtual std::optional<FixedCaption> Caption() const { return std::nullopt; }
 
     QWidget *Widget() const { return widget_; }
     Control &Model() const { return model_; }

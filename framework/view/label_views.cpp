@@ -25,8 +25,8 @@ public:
         if (all || aspect == Aspect::Text) label_->setText(ToQtLines(model_.Value().view()));
         if (all || aspect == Aspect::Font || aspect == Aspect::Text || aspect == Aspect::Geometry ||
             aspect == Aspect::Behaviour) {
-            const QFont font = MakeFont(model_);
-            label_->setFont(model_.Multiline() ? font : FitFont(font, label_->text(), label_->width()));
+            label_->setFont(MakeFont(model_));
+            Window().FitCaptions(); // a single line is fitted with the window's other captions
         }
         if (all || aspect == Aspect::Colour) {
             QPalette palette = label_->palette();
@@ -40,6 +40,11 @@ public:
             label_->setTextInteractionFlags(
                 model_.Selectable() ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard : Qt::NoTextInteraction);
         }
+    }
+
+    std::optional<FixedCaption> Caption() const override {
+        if (model_.Multiline()) return std::nullopt;
+        return FixedCaption{MakeFont(model_), label_->text(), label_->width()};
     }
 
 private:

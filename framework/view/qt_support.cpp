@@ -88,14 +88,14 @@ QFont MakeFont(const FontControl &c) {
     return MakeFont(c.FontName(), c.FontSize(), c.FontUnit(), c.Bold(), c.Italic(), c.Underline());
 }
 
-QFont FitFont(const QFont &font, const QString &text, int width) {
+int FittingPixelSize(const QFont &font, const QString &text, int width) {
     const int size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     QFont fitted = font;
     for (int pixels = size; pixels >= 6 && pixels * 4 >= size * 3; --pixels) {
         fitted.setPixelSize(pixels);
-        if (QFontMetrics(fitted).horizontalAdvance(text) <= width) return fitted;
+        if (QFontMetrics(fitted).horizontalAdvance(text) <= width) return pixels;
     }
-    return font; // too long even so: shown at its own size, cut at the edge
+    return size; // too long even so: shown at its own size, cut at the edge
 }
 
 Qt::Alignment HorizontalAlignment(int64_t textAlignment) {

@@ -36,9 +36,9 @@ QColor ToQt(const Color &colour);
 QFont MakeFont(const String &name, float size, uint8_t unit, bool bold, bool italic, bool underline);
 QFont MakeFont(const FontControl &control);
 Qt::Alignment HorizontalAlignment(int64_t textAlignment);
-// `font`, made smaller (down to three quarters of its size) until one line of
-// `text` fits into `width` pixels: a fixed layout shows its captions whole
-// where the platform's font runs wider than the one it was laid out for.
-QFont FitFont(const QFont &font, const QString &text, int width);
+// The largest pixel size, from the font's own down to three quarters of it,
+// at which one line of `text` fits into `width` pixels; the font's own size
+// when none does.
+int FittingPixelSize(const QFont &font, const QString &text, int width);
 
 } // namespace fw::view

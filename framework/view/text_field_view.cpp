@@ -52,12 +52,13 @@ public:
     }
 
 private:
-    // What the user types or pastes must fit the mask and the length limit;
-    // text set in code may not fit, and the user can still delete from it.
+    // What the user types, pastes or drops must fit the mask and the length
+    // limit; text set in code may not fit, and the user can still delete
+    // from it. A paste over a selection is no deletion, however short.
     void OnUserEdit(const QString &text) {
         const bool fits =
             TextFitsMask(FromQt(text).view(), model_.ValidationMask().view(), model_.MaximumCharactersAllowed());
-        if (!fits && text.size() >= accepted_.size()) {
+        if (!fits && !IsDeletion(accepted_, text)) {
             const int cursor = edit_->cursorPosition() - static_cast<int>(text.size() - accepted_.size());
             edit_->setText(accepted_);
             edit_->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(accepted_.size())));
@@ -66,6 +67,15 @@ private:
         accepted_ = text;
         Ref<TextField> hold(&model_);
         RuntimeCallHandler([&] { hold->UserChangedText(FromQt(text)); });
+    }
+
+    // Whether `after` is `before` with one run of characters taken out.
+    static bool IsDeletion(const QString &before, const QString &after) {
+        if (after.size() >= before.size()) return false;
+        qsizetype common = 0;
+        while (common < after.size() && after[common] == before[common])
+            ++common;
+        return before.endsWith(QStringView(after).mid(common));
     }
 
     TextField &model_;

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace fw::view {
@@ -258,6 +259,29 @@ void WindowView::ScheduleTabOrder() {
         WindowView *view = frame->view_;
         if (view && view->tabOrderPending_) view->ApplyTabOrder();
     });
+}
+
+void WindowView::FitCaptions() {
+    struct Shown {
+        QWidget *widget;
+        QFont font;
+    };
+    std::vector<Shown> shown;
+    std::map<QString, int> sizes; // by the key of the designed font
+    for (const Ref<fw::Control> &c : model_.Controls()) {
+        ControlView *v = c->View();
+        if (!v || !v->Widget()) continue;
+        const std::optional<FixedCaption> caption = v->Caption();
+        if (!caption) continue;
+        const int size = FittingPixelSize(caption->font, caption->text, caption->width);
+        const auto [at, added] = sizes.emplace(caption->font.key(), size);
+        if (!added) at->second = std::min(at->second, size);
+        shown.push_back({v->Widget(), caption->font});
+    }
+    for (Shown &s : shown) {
+        s.font.setPixelSize(sizes[s.font.key()]);
+        if (s.widget->font() != s.font) s.widget->setFont(s.font);
+    }
 }
 
 std::vector<QWidget *> WindowView::FocusOrder() const {

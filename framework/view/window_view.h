@@ -45,6 +45,12 @@ public:
     void ApplyTabOrder();
     void RebuildMenuBar();
 
+    // Draws the captions of one font at one size, the largest at which each
+    // of them fits its control. The window's fixed widths were laid out for a
+    // narrower "System" font than this platform's; a caption shrunk on its
+    // own would stand beside its neighbours in another size.
+    void FitCaptions();
+
     // The view of the control that has the keyboard focus, else null.
     ControlView *FocusedControl() const;
     // Whether a menu entry of the window takes this key: menu keys go to the

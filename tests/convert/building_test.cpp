@@ -20,6 +20,7 @@
 #include "ui/menu_bar1.h"
 #include "ui/pictures.h"
 
+#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -227,6 +228,34 @@ TEST_F(ControlWndBuilding, WhatTheControlsShow) {
         EXPECT_EQ(line->Y2(), at[3]);
         EXPECT_EQ(line->Thickness(), 2.0);
         EXPECT_EQ(line->LineColor(), (fw::Color{0x99, 0x99, 0x99, 0}));
+    }
+}
+
+// The window's bold "System" 12 captions (the two radio buttons and the
+// dimension caption) are drawn in one font at one size, each one whole in
+// the width it was laid out with; so are the push buttons' captions.
+TEST_F(ControlWndBuilding, CaptionsOfOneFontShareOneSizeAndShowWhole) {
+    ProcessEvents();
+    const QWidget *label = WidgetOf(*window->Label3());
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_GE(label->font().pixelSize(), 9); // no more than a quarter smaller than 12
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromStdString(window->Label3()->Text().str())),
+              label->width());
+    for (const fw::Ref<fw::RadioButton> &radio : {window->RadioButton1(), window->RadioButton2()}) {
+        const QWidget *w = WidgetOf(*radio);
+        EXPECT_EQ(w->font(), label->font()) << radio->Caption().str();
+        const int indicator = w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+                              w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+        EXPECT_LE(indicator + w->fontMetrics().horizontalAdvance(QString::fromStdString(radio->Caption().str())),
+                  w->width())
+            << radio->Caption().str();
+    }
+    const fw::Ref<fw::PushButton> buttons[] = {window->CalcBtn(), window->ClearSDBtn(), window->InfoBtn(),
+                                               window->ClearCorrBtn(), window->ClearCovBtn()};
+    for (const fw::Ref<fw::PushButton> &button : buttons) {
+        const QWidget *w = WidgetOf(*button);
+        EXPECT_EQ(w->font(), WidgetOf(*window->CalcBtn())->font()) << button->Caption().str();
+        EXPECT_LE(w->fontMetrics().horizontalAdvance(QString::fromStdString(button->Caption().str())), w->width());
     }
 }
 

@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "convert/module1.h"
 #include "framework/presenter.h"
 #include "matrix/matrix.h"
 #include "tests/support/model_fields.h"
+#include "tests/support/request_alert_cases.h"
 
 namespace {
 
 using F = ConversionField;
-constexpr const char *kWarning = "Very large number encountered. Check results and accept with caution.";
+using request_messages::kLargeNumber;
+using request_messages::kSmallNumber;
 
 fw::Ref<Matrix> Read(int64_t rows, int64_t columns, const std::string &text) {
     fw::Ref<Matrix> m = fw::NewObject<Matrix>();
@@ -79,29 +84,54 @@ struct WarningCase {
     const char *name;
     const char *correlation;
     const char *deviations;
-    bool warns;
+    const char *shown;    // the covariances as four-decimal values
+    std::string warnings; // what follows the matrix's closing line end
 };
 
-class LargeNumberWarning : public CalculateTest, public testing::WithParamInterface<WarningCase> {};
+void PrintTo(const WarningCase &c, std::ostream *out) { *out << c.name; }
 
-TEST_P(LargeNumberWarning, StandsOnceAfterTheResultWhenAnElementExceedsTheLimit) {
+class ResultWarnings : public CalculateTest, public testing::WithParamInterface<WarningCase> {};
+
+// The matrix is written in full whatever the warnings; each warning stands
+// once, on its own line after it, the large-number one first.
+TEST_P(ResultWarnings, FollowTheMatrixWhenTheyApply) {
     const WarningCase &c = GetParam();
-    const std::string result = Convert(1, "2", c.correlation, c.deviations);
-    const std::string ending = std::string("\r") + (c.warns ? kWarning : "");
-    ASSERT_GE(result.size(), ending.size());
-    EXPECT_EQ(result.substr(result.size() - ending.size()), ending);
-    EXPECT_EQ(result.find(kWarning), c.warns ? result.size() - std::string(kWarning).size() : std::string::npos);
+    EXPECT_EQ(Convert(1, "2", c.correlation, c.deviations), LibraryText(c.shown, 2) + "\r" + c.warnings);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Calculate, LargeNumberWarning,
-    testing::Values(WarningCase{"AtTheLimit", "999999999 0\r0 1\r", "1\r1\r", false},
-                    WarningCase{"JustAbove", "999999999.5 0\r0 1\r", "1\r1\r", true},
-                    WarningCase{"SeveralAbove", "1 1\r1 1\r", "40000\r50000\r", true},
-                    WarningCase{"LargeNegativeNever", "1 -2000000000\r-2000000000 1\r", "1\r1\r", false},
-                    // Finite input whose product overflows still gives its result.
-                    WarningCase{"ProductOverflows", "1 0\r0 1\r", "1e200\r1\r", true}),
+    Calculate, ResultWarnings,
+    testing::Values(
+        WarningCase{"AtTheLimit", "999999999 0\r0 1\r", "1\r1\r", "999999999 0\r0 1\r", ""},
+        WarningCase{"JustAbove", "999999999.5 0\r0 1\r", "1\r1\r", "999999999.5 0\r0 1\r", kLargeNumber},
+        WarningCase{"SeveralAbove", "1 1\r1 1\r", "40000\r50000\r", "1600000000 2000000000\r2000000000 2500000000\r",
+                    kLargeNumber},
+        WarningCase{"LargeNegativeNever", "1 -2000000000\r-2000000000 1\r", "1\r1\r",
+                    "1 -2000000000\r-2000000000 1\r", ""},
+        // Small values: four decimals keep two significant digits down to
+        // 0.0010; a zero that is exactly zero has lost nothing.
+        WarningCase{"TwoDigitsLeft", "1 0.001\r0.001 1\r", "1\r1\r", "1 0.001\r0.001 1\r", ""},
+        WarningCase{"RoundsUpToTwoDigits", "1 0.000951\r0.000951 1\r", "1\r1\r", "1 0.001\r0.001 1\r", ""},
+        // 0.00095 lies just below its decimal text in binary: rounded down.
+        WarningCase{"HalfRoundsDownToOneDigit", "1 0.00095\r0.00095 1\r", "1\r1\r", "1 0.0009\r0.0009 1\r",
+                    kSmallNumber},
+        WarningCase{"NegativeWithOneDigit", "1 -0.0004\r-0.0004 1\r", "1\r1\r", "1 -0.0004\r-0.0004 1\r",
+                    kSmallNumber},
+        WarningCase{"ExactZeroNever", "1 0\r0 1\r", "0.5\r1\r", "0.25 0\r0 1\r", ""},
+        // Daily returns of stock indices: every covariance is 0.0001 or less.
+        WarningCase{"DailyReturns", "1 0.7\r0.7 1\r", "0.0080\r0.0110\r", "0.0001 0.0001\r0.0001 0.0001\r",
+                    kSmallNumber},
+        WarningCase{"VanishToZero", "1 0.6\r0.6 1\r", "0.0065\r0.0065\r", "0 0\r0 0\r", kSmallNumber},
+        WarningCase{"LargeAndSmall", "1 0\r0 1\r", "100000\r0.00001\r", "10000000000 0\r0 0\r",
+                    std::string(kLargeNumber) + "\r" + kSmallNumber}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(CalculateTest, ProductJustInsideTheRangeIsWritten) {
+    const std::string result = Convert(1, "2", "1 0\r0 1\r", "1.3e154\r1\r");
+    const std::size_t warning = result.size() - std::string(kLargeNumber).size();
+    ASSERT_EQ(result.substr(warning), kLargeNumber);
+    EXPECT_EQ(Read(2, 2, result.substr(0, warning))->Element(0, 0), 1.3e154 * 1.3e154);
+}
 
 TEST_F(CalculateTest, DimensionIsTrimmedAndCutTowardZero) {
     EXPECT_EQ(Convert(2, "  3 ", "4 0 0\r0 9 0\r0 0 1\r"), LibraryText("1 0 0\r0 1 0\r0 0 1\r", 3));

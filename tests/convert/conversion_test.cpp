@@ -2,9 +2,11 @@
 // matrices in both directions, and every alert of the request.
 #include "tests/convert/window_fixture.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "convert/module1.h"
+#include "tests/support/request_alert_cases.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -14,22 +16,7 @@
 
 namespace {
 
-constexpr const char *kChooseDirection = "Please select either correlation to covariance or covariance to correlation";
-constexpr const char *kDimension = "Please enter the dimension of the matrix. 2-100 allowed.";
-constexpr const char *kEnterCorrelation = "Enter data for correlation matrix.";
-constexpr const char *kCheckCorrelation =
-    "Check data. Number of rows and columns do not match the dimension specified for the correlation matrix.";
-constexpr const char *kEnterDeviations = "Enter standard deviations";
-constexpr const char *kCheckDeviations =
-    "Check data. Number of rows and columns do not match the dimension specified for the standard deviation vector.";
-constexpr const char *kNegativeDeviation = "Check data. Standard deviations must not be negative.";
-constexpr const char *kEnterCovariance = "Enter data for covariance matrix.";
-constexpr const char *kCheckCovariance =
-    "Check data. Number of rows and columns do not match the dimension specified for the covariance matrix.";
-constexpr const char *kBadVariance =
-    "Check data. The variances on the diagonal of the covariance matrix must be greater than zero.";
-constexpr const char *kNotFinite = "Check data. Every value must be a finite number.";
-constexpr const char *kLargeNumber = "Very large number encountered. Check results and accept with caution.";
+using namespace request_messages;
 
 // The 3 × 3 example: correlations 0.5, 0.25, 0.4 and deviations 2, 3, 4
 // give these covariances, and back. The library lines the columns up on
@@ -203,22 +190,12 @@ TEST_F(ControlWndConversion, TabTypesATabInTheMatrixFieldsAndMovesOnElsewhere) {
 
 // --- the alerts, in the order the request tests --------------------------------------
 
-struct AlertCase {
-    const char *name;
-    int64_t which;
-    const char *dimension, *correlation, *deviations, *covariance;
-    const char *alert;
-    const char *focus; // the field given the focus, or null
-};
-
-void PrintTo(const AlertCase &c, std::ostream *out) { *out << c.name; }
-
-class RequestAlerts : public ControlWndTest, public testing::WithParamInterface<AlertCase> {
+class RequestAlerts : public ControlWndTest, public testing::WithParamInterface<RequestAlertCase> {
 protected:
     // Presses Calculate on the fields as the case filled them: only its
     // alert comes, the focus goes where it says, and every field, the hidden
     // buffer included, stays as it was.
-    void ExpectOnlyTheAlert(const AlertCase &c) {
+    void ExpectOnlyTheAlert(const RequestAlertCase &c) {
         window->scratchFld()->SetText("last buffer");
         ForgetEvents();
         Click(*window->CalcBtn());
@@ -239,8 +216,8 @@ protected:
     }
 };
 
-TEST_P(RequestAlerts, StopsAtTheFirstProblemAndLeavesTheFields) {
-    const AlertCase &c = GetParam();
+TEST_P(RequestAlerts, StopAtTheFirstProblemAndLeaveTheFields) {
+    const RequestAlertCase &c = GetParam();
     Module1::which = c.which;
     window->dimFld()->SetText(c.dimension);
     window->corrFld()->SetText(c.correlation);
@@ -249,57 +226,41 @@ TEST_P(RequestAlerts, StopsAtTheFirstProblemAndLeavesTheFields) {
     ExpectOnlyTheAlert(c);
 }
 
-// Values typed with the keys ("\r" is Return) that the request must refuse.
+INSTANTIATE_TEST_SUITE_P(InOrder, RequestAlerts, testing::ValuesIn(RequestAlertCases()),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// The cases a user can make with the keys alone: a direction chosen with its
+// radio button, digits in the dimension field, printable text and line ends.
+std::vector<RequestAlertCase> TypableAlertCases() {
+    auto typable = [](const std::string &text, bool digitsOnly) {
+        return text.size() < 100 && std::all_of(text.begin(), text.end(), [&](char ch) {
+                   if (digitsOnly) return ch >= '0' && ch <= '9';
+                   return ch == '\r' || (ch >= ' ' && ch <= '~');
+               });
+    };
+    std::vector<RequestAlertCase> cases;
+    for (const RequestAlertCase &c : RequestAlertCases())
+        if ((c.which == 1 || c.which == 2) && typable(c.dimension, true) && typable(c.correlation, false) &&
+            typable(c.deviations, false) && typable(c.covariance, false))
+            cases.push_back(c);
+    return cases;
+}
+
+// The same cases typed with the keys ("\r" is Return).
 class TypedValuesRefused : public RequestAlerts {};
 
 TEST_P(TypedValuesRefused, BringTheirAlertAndLeaveTheFields) {
-    const AlertCase &c = GetParam();
+    const RequestAlertCase &c = GetParam();
     if (c.which == 2) Click(*window->RadioButton2());
-    Type(*window->corrFld(), c.correlation);
-    Type(*window->sdFld(), c.deviations);
-    Type(*window->covFld(), c.covariance);
-    Type(*window->dimFld(), c.dimension); // the focus is elsewhere when Calculate is pressed
+    Type(*window->corrFld(), QString::fromStdString(c.correlation));
+    Type(*window->sdFld(), QString::fromStdString(c.deviations));
+    Type(*window->covFld(), QString::fromStdString(c.covariance));
+    Type(*window->dimFld(), QString::fromStdString(c.dimension)); // the focus is elsewhere when Calculate is pressed
     ExpectOnlyTheAlert(c);
 }
 
-const char *const kIdentity2 = "1 0\r0 1\r";
-
-INSTANTIATE_TEST_SUITE_P(
-    InOrder, RequestAlerts,
-    testing::Values(
-        AlertCase{"NoDirectionAndNothingElse", 0, "", "", "", "", kChooseDirection, nullptr},
-        AlertCase{"NoDimension", 1, "", kIdentity2, "1\r1\r", "", kDimension, "dimFld"},
-        AlertCase{"DimensionOne", 1, "1", kIdentity2, "1\r1\r", "", kDimension, "dimFld"},
-        AlertCase{"DimensionPastHundred", 2, "101", "", "", kIdentity2, kDimension, "dimFld"},
-        AlertCase{"TrimmedDimensionPasses", 1, " 2 ", "1", "", "", kEnterCorrelation, "corrFld"},
-        AlertCase{"CorrelationOfOneCharacter", 1, "2", "1", "1\r1\r", "", kEnterCorrelation, "corrFld"},
-        AlertCase{"CorrelationOfAnotherSize", 1, "3", kIdentity2, "1\r1\r1\r", "", kCheckCorrelation, nullptr},
-        AlertCase{"CorrelationNotANumber", 1, "2", "1 x\r0 1\r", "1\r1\r", "", kCheckCorrelation, nullptr},
-        AlertCase{"NoDeviations", 1, "2", kIdentity2, "", "", kEnterDeviations, nullptr},
-        AlertCase{"DeviationsSideBySide", 1, "2", kIdentity2, "1 2\r", "", kCheckDeviations, nullptr},
-        AlertCase{"NegativeDeviation", 1, "2", kIdentity2, "1\r-2\r", "earlier result", kNegativeDeviation, nullptr},
-        AlertCase{"NoCovariance", 2, "2", "earlier result", "", "5", kEnterCovariance, "covFld"},
-        AlertCase{"CovarianceOfAnotherSize", 2, "3", "", "", kIdentity2, kCheckCovariance, nullptr},
-        AlertCase{"ZeroVariance", 2, "2", "", "", "1 0\r0 0\r", kBadVariance, nullptr}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    NotFiniteOrDecimalComma, TypedValuesRefused,
-    testing::Values(
-        AlertCase{"CorrelationNaN", 1, "2", "1 nan\rnan 1\r", "1\r1\r", "earlier result", kNotFinite, "corrFld"},
-        AlertCase{"CorrelationInf", 1, "2", "1 0\r0 inf\r", "1\r1\r", "", kNotFinite, "corrFld"},
-        AlertCase{"DeviationInf", 1, "2", "1 0\r0 1\r", "inf\r1\r", "earlier result", kNotFinite, "sdFld"},
-        AlertCase{"DeviationMinusInf", 1, "2", "1 0\r0 1\r", "1\r-inf\r", "", kNotFinite, "sdFld"},
-        AlertCase{"DeviationNaN", 1, "2", "1 0\r0 1\r", "nan\r1\r", "", kNotFinite, "sdFld"},
-        AlertCase{"CovarianceInf", 2, "2", "earlier result", "", "1 inf\rinf 1\r", kNotFinite, "covFld"},
-        AlertCase{"CovarianceMinusInf", 2, "2", "", "", "1 -inf\r0 1\r", kNotFinite, "covFld"},
-        AlertCase{"VarianceNaN", 2, "2", "", "", "nan 0\r0 1\r", kNotFinite, "covFld"},
-        // Decimal commas from a spreadsheet are never read as thousands.
-        AlertCase{"CovarianceDecimalComma", 2, "2", "", "", "1,000 0,350\r0,350 1,000\r", kCheckCovariance, nullptr},
-        AlertCase{"CovarianceLeadingZeroGroup", 2, "2", "", "", "01,000 0\r0 1\r", kCheckCovariance, nullptr},
-        AlertCase{"CorrelationDecimalComma", 1, "2", "1 -0,5\r-0,5 1\r", "1\r1\r", "", kCheckCorrelation, nullptr},
-        AlertCase{"DeviationDecimalComma", 1, "2", "1 0\r0 1\r", "0,350\r1\r", "", kCheckDeviations, nullptr}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(ByKeys, TypedValuesRefused, testing::ValuesIn(TypableAlertCases()),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ControlWndConversion, GroupingCommasStillRead) {
     auto covariances = [&](const char *deviations) {

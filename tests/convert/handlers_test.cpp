@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <ostream>
+#include <tuple>
 
 #include "convert/module1.h"
 #include "framework/app_runtime.h"
@@ -16,8 +17,12 @@
 #include "ui/implicit_windows.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -160,6 +165,112 @@ TEST_F(ControlWndTest, PasteIntoTheDimensionFieldKeepsItsMaskButSkipsTheFilter) 
     Paste(*window->dimFld(), "4x");
     EXPECT_EQ(window->dimFld()->Text().str(), "");
     EXPECT_EQ(Beeps(), 0);
+}
+
+// What reaches the dimension field over a selection, by Ctrl+V or Edit >
+// Paste, must fit the mask and the three-character limit as a typed key must.
+struct SelectionPasteCase {
+    const char *name;
+    const char *before; // typed when it fits, else set in code
+    const char *clipboard;
+    const char *after;
+};
+
+void PrintTo(const SelectionPasteCase &c, std::ostream *out) { *out << c.name; }
+
+class PasteOverSelection : public ControlWndTest,
+                           public testing::WithParamInterface<std::tuple<SelectionPasteCase, bool>> {};
+
+TEST_P(PasteOverSelection, KeepsTheMaskAndTheLengthLimit) {
+    const auto &[c, throughMenu] = GetParam();
+    const std::string before = c.before;
+    if (before.size() <= 3)
+        Type(*window->dimFld(), QString::fromUtf8(c.before));
+    else
+        window->dimFld()->SetText(c.before);
+    QWidget *edit = WidgetOf(*window->dimFld());
+    edit->setFocus(Qt::OtherFocusReason);
+    ProcessEvents();
+    ASSERT_NE(MenuAction("EditSelectAll"), nullptr);
+    MenuAction("EditSelectAll")->trigger();
+    if (throughMenu) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+        ASSERT_NE(MenuAction("EditPaste"), nullptr);
+        MenuAction("EditPaste")->trigger();
+        ProcessEvents();
+    } else {
+        Paste(*window->dimFld(), QString::fromUtf8(c.clipboard));
+    }
+    EXPECT_EQ(window->dimFld()->Text().str(), c.after);
+    EXPECT_EQ(qobject_cast<QLineEdit *>(edit)->text().toStdString(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PasteOverSelection,
+    testing::Combine(testing::Values(SelectionPasteCase{"Letter", "123", "x", "123"},
+                                     SelectionPasteCase{"TwoLetters", "123", "ab", "123"},
+                                     SelectionPasteCase{"DigitAndPoint", "123", "1.", "123"},
+                                     SelectionPasteCase{"BlankAndDigit", "123", " 9", "123"},
+                                     SelectionPasteCase{"FourDigits", "123", "4567", "123"},
+                                     SelectionPasteCase{"Digits", "123", "45", "45"},
+                                     SelectionPasteCase{"DigitOverTextSetInCode", "12345", "9", "9"},
+                                     SelectionPasteCase{"LetterOverTextSetInCode", "12345", "x", "12345"}),
+                     testing::Bool()),
+    [](const auto &info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_EditMenu" : "_CtrlV");
+    });
+
+TEST_F(ControlWndTest, TextSetInCodeThatDoesNotFitCanStillBeDeleted) {
+    window->dimFld()->SetText("12345");
+    auto *edit = qobject_cast<QLineEdit *>(WidgetOf(*window->dimFld()));
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->end(false);
+    ProcessEvents();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(window->dimFld()->Text().str(), "1234");
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(edit, Qt::Key_Left); // Home is filtered out
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(window->dimFld()->Text().str(), "234");
+    edit->setSelection(0, 2);
+    MenuAction("EditCut")->trigger();
+    ProcessEvents();
+    EXPECT_EQ(window->dimFld()->Text().str(), "4");
+}
+
+TEST_F(ControlWndTest, TextDroppedOnTheDimensionFieldKeepsItsMask) {
+    auto drop = [&](const char *text) {
+        QWidget *edit = WidgetOf(*window->dimFld());
+        QMimeData data;
+        data.setText(QString::fromUtf8(text));
+        const QPointF end(edit->width() - 2, edit->height() / 2);
+        QDragEnterEvent enter(end.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &enter);
+        QDropEvent dropped(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &dropped);
+        ProcessEvents();
+        return window->dimFld()->Text().str();
+    };
+    Type(*window->dimFld(), "1");
+    EXPECT_EQ(drop("x"), "1");
+    EXPECT_EQ(drop(" 2"), "1");
+    EXPECT_EQ(drop("2"), "12");
+    EXPECT_EQ(drop("34"), "12");
+}
+
+TEST_F(ControlWndTest, MiddleClickPasteIntoTheDimensionFieldKeepsItsMask) {
+    if (!QGuiApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "no selection clipboard on this platform";
+    QWidget *edit = WidgetOf(*window->dimFld());
+    auto middleClick = [&](const char *text) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(text), QClipboard::Selection);
+        QTest::mouseClick(edit, Qt::MiddleButton, Qt::NoModifier, QPoint(edit->width() - 2, edit->height() / 2));
+        ProcessEvents();
+        return window->dimFld()->Text().str();
+    };
+    Type(*window->dimFld(), "1");
+    EXPECT_EQ(middleClick("x"), "1");
+    EXPECT_EQ(middleClick("2"), "12");
+    EXPECT_EQ(middleClick("34"), "12");
 }
 
 // --- fonts ------------------------------------------------------------------------

@@ -188,10 +188,13 @@ TEST_F(WindowTest, PressesOnCanvasesAndLabelsReachMouseDownButtonsKeepTheirs) {
                                                       "MouseDown 102,33"}));
 }
 
-TEST_F(WindowTest, SingleLineCaptionsShrinkToShowWhole) {
+// Captions of one font are drawn at one size, the largest at which each of
+// them shows whole; a caption in another font keeps its own size.
+TEST_F(WindowTest, SingleLineCaptionsOfOneFontShrinkTogetherToShowWhole) {
     TestWnd::hooks.windowList = WindowList(400, 200);
     TestWnd::hooks.createControls = [](TestWnd &w) {
         auto font = PropertyListBuilder().Str("FontName", "System").Sgl("FontSize", 12).Bool("Bold", true).Bytes();
+        auto plain = PropertyListBuilder().Str("FontName", "System").Sgl("FontSize", 12).Bytes();
         MakeControl<fw::Label>(w, "Long",
                                Rect(10, 10, 150, 20) + font +
                                    PropertyListBuilder().Str("Value", "Dimension of matrix (2-100):").Bytes());
@@ -199,6 +202,8 @@ TEST_F(WindowTest, SingleLineCaptionsShrinkToShowWhole) {
                                Rect(10, 40, 150, 20) + font + PropertyListBuilder().Str("Value", "n").Bytes());
         MakeControl<fw::RadioButton>(
             w, "Radio", Rect(10, 70, 85, 20) + font + PropertyListBuilder().Str("Caption", "Cov to Corr").Bytes());
+        MakeControl<fw::Label>(w, "OtherFont",
+                               Rect(10, 100, 150, 20) + plain + PropertyListBuilder().Str("Value", "n").Bytes());
     };
     fw::Ref<TestWnd> window = fw::ImplicitWindow<TestWnd>();
     auto *longLabel = static_cast<QLabel *>(WidgetOf(*window->_ControlByName("Long")));
@@ -207,7 +212,13 @@ TEST_F(WindowTest, SingleLineCaptionsShrinkToShowWhole) {
     EXPECT_LT(longLabel->font().pixelSize(), 12);
     EXPECT_GE(longLabel->font().pixelSize(), 9);
     EXPECT_LE(QFontMetrics(radio->font()).horizontalAdvance(radio->text()), 85);
-    EXPECT_EQ(WidgetOf(*window->_ControlByName("Short"))->font().pixelSize(), 12);
+    EXPECT_EQ(radio->font(), longLabel->font());
+    EXPECT_EQ(WidgetOf(*window->_ControlByName("Short"))->font(), longLabel->font());
+    EXPECT_EQ(WidgetOf(*window->_ControlByName("OtherFont"))->font().pixelSize(), 12);
+
+    // A caption changed in code is fitted again with the others.
+    fw::CheckCast<fw::Label>(window->_ControlByName("Long").get())->SetText("Dimension");
+    EXPECT_EQ(longLabel->font().pixelSize(), radio->font().pixelSize());
 }
 
 TEST_F(WindowTest, KeysNoControlTakesReachTheWindowsKeyDown) {
