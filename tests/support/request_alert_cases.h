@@ -50,6 +50,7 @@ inline const std::vector<RequestAlertCase> &RequestAlertCases() {
     using namespace request_messages;
     static const std::string identity2 = "1 0\r0 1\r";
     static const std::string megabyte(1 << 20, '7');
+    static const std::string fourHundredDigits = "1" + std::string(399, '0');
     static const std::vector<RequestAlertCase> cases = {
         {"NoDirection", 0, "", "", "", "", kChooseDirection, nullptr},
         // Only the direction is read: the fields' own problems bring no alert.
@@ -70,6 +71,8 @@ inline const std::vector<RequestAlertCase> &RequestAlertCases() {
         // check of their field and before the checks of the next one.
         {"CorrelationNaN", 1, "2", "1 nan\rnan 1\r", "", "earlier result", kNotFinite, "corrFld"},
         {"CorrelationInf", 1, "2", "1 0\r0 INF\r", "1\r1\r", "", kNotFinite, "corrFld"},
+        // A number beyond the range of a double is no finite number either.
+        {"CorrelationPastDoubleRange", 1, "2", "1 1e999\r1e999 1\r", "1\r1\r", "", kNotFinite, "corrFld"},
         {"CorrelationNaNWrongShape", 1, "3", "nan 0\r0 1\r", "1\r1\r1\r", "", kCheckCorrelation, nullptr},
         {"NoDeviations", 1, "2", identity2, "", "", kEnterDeviations, nullptr},
         {"DeviationsOfOneCharacter", 1, "2", identity2, "1", "", kEnterDeviations, nullptr},
@@ -78,6 +81,7 @@ inline const std::vector<RequestAlertCase> &RequestAlertCases() {
         {"DeviationInf", 1, "2", identity2, "inf\r1\r", "earlier result", kNotFinite, "sdFld"},
         {"DeviationMinusInf", 1, "2", identity2, "1\r-inf\r", "", kNotFinite, "sdFld"},
         {"DeviationNaN", 1, "2", identity2, "NaN\r1\r", "", kNotFinite, "sdFld"},
+        {"DeviationOfFourHundredDigits", 1, "2", identity2, fourHundredDigits + "\r1\r", "", kNotFinite, "sdFld"},
         {"DeviationNegative", 1, "2", "1 0.5\r0.5 1\r", "2\r-3\r", "earlier result", kNegativeDeviation, "sdFld"},
         // Finite inputs whose product overflows: the field at fault gets the
         // focus, the correlations when the deviations' squares are finite.
@@ -89,6 +93,7 @@ inline const std::vector<RequestAlertCase> &RequestAlertCases() {
         {"CovarianceOfAnotherSize", 2, "3", "", "", identity2, kCheckCovariance, nullptr},
         {"CovarianceInf", 2, "2", "earlier result", "", "1 inf\rinf 1\r", kNotFinite, "covFld"},
         {"CovarianceMinusInf", 2, "2", "", "", "1 -inf\r0 1\r", kNotFinite, "covFld"},
+        {"CovarianceMinusPastDoubleRange", 2, "2", "", "", "1 -1e999\r-1e999 1\r", kNotFinite, "covFld"},
         {"VarianceNaN", 2, "2", "", "", "nan 0\r0 1\r", kNotFinite, "covFld"},
         {"VarianceInf", 2, "2", "", "", "inf 0\r0 1\r", kNotFinite, "covFld"},
         {"VarianceZero", 2, "2", "", "", "1 0\r0 0\r", kBadVariance, "covFld"},
