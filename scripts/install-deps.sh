@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libeigen3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   fonts-dejavu-core xvfb xauth x11-utils imagemagick xdotool xclip
   desktop-file-utils appstream dpkg-dev file binutils
 )
