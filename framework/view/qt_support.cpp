@@ -1,6 +1,7 @@
 #include "framework/view/qt_support.h"
 
 #include "framework/exceptions.h"
+#include "framework/program_files.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -21,6 +22,7 @@ void EnsureApplication() {
         static char name[] = "tandrel";
         static char *argv[] = {name, nullptr};
         made = new QApplication(argc, argv);
+        QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopEntryName()));
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
