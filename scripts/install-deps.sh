@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-dejavu-core xvfb xauth x11-utils imagemagick xdotool xclip
-  desktop-file-utils appstream dpkg-dev file binutils
+  desktop-file-utils appstream dpkg-dev file binutils lintian
 )
 
 missing=()
