@@ -22,9 +22,10 @@ void EnsureApplication() {
         static char name[] = "tandrel";
         static char *argv[] = {name, nullptr};
         made = new QApplication(argc, argv);
-        QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopEntryName()));
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Lets a desktop match the program's windows to its launcher.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopEntryName()));
 }
 
 void EndApplication() {
