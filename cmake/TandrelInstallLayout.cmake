@@ -4,6 +4,9 @@
 # prefix, /usr with its multiarch library folder included, and after a move.
 set(TANDREL_INSTALL_LIBRARY_DIR ${CMAKE_INSTALL_LIBDIR}/tandrel)
 set(TANDREL_INSTALL_RESOURCE_DIR ${CMAKE_INSTALL_DATADIR}/tandrel)
+# The desktop entry's name (without .desktop), also the AppStream id: the
+# program names it to the desktop so that its windows match the entry.
+set(TANDREL_APP_ID invalid.tandrel.Tandrel)
 
 function(tandrel_path_from_program out dir)
   cmake_path(ABSOLUTE_PATH dir BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX} NORMALIZE OUTPUT_VARIABLE full)

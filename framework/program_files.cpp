@@ -20,6 +20,8 @@ ProgramFileFolders ProgramFileFoldersFor(const std::filesystem::path &programFol
     return {programFolder, programFolder};
 }
 
+const char *DesktopEntryName() { return install_layout::kDesktopEntryName; }
+
 ProgramFileFolders RunningProgramFileFolders() {
     const std::filesystem::path folder = ProgramFolder();
     if (folder.empty()) return {};

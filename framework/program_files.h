@@ -23,4 +23,8 @@ ProgramFileFolders ProgramFileFoldersFor(const std::filesystem::path &programFol
 // The folders for the running program; empty paths when its folder is unknown.
 ProgramFileFolders RunningProgramFileFolders();
 
+// The name of the program's desktop entry, without ".desktop": a desktop
+// matches the program's windows to their launcher by it.
+const char *DesktopEntryName();
+
 } // namespace fw

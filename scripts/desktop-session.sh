@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the whole program on a virtual X display and uses it as a person
-# would, with real mouse and key events: the about window comes up and hands
-# over to the conversion window after its four seconds, a correlation matrix
+# would, with real mouse and key events: the about window comes up (its
+# WM_CLASS the desktop entry's StartupWMClass) and hands over to the
+# conversion window after its four seconds, a correlation matrix
 # and its standard deviations are typed in and converted, the result is read
 # back through the clipboard, after the alert of a failed Calculate the typing
 # goes on in the field that had the focus, Home in the dimension field is
@@ -113,6 +114,15 @@ if [ -n "${TANDREL_SESSION_LIBRARY_UNDER:-}" ]; then
   [[ "$loaded" == "$(realpath "$TANDREL_SESSION_LIBRARY_UNDER")"/* ]] ||
     fail "the matrix library was loaded from \"$loaded\", not from inside $TANDREL_SESSION_LIBRARY_UNDER"
 fi
+
+step="the window's WM_CLASS is the StartupWMClass of the desktop entry"
+# The installed entry beside an installed program, the source tree's otherwise.
+entry="$(dirname "$exe")/../share/applications/invalid.tandrel.Tandrel.desktop"
+[ -f "$entry" ] || entry="$(dirname "$0")/../desktop/invalid.tandrel.Tandrel.desktop"
+startup_class="$(sed -n 's/^StartupWMClass=//p' "$entry")"
+wm_class="$(xprop -id "$about" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')"
+[ -n "$startup_class" ] && [ "$wm_class" = "$startup_class" ] ||
+  fail "the window's WM_CLASS class is \"$wm_class\", the entry's StartupWMClass \"$startup_class\""
 
 step="the about window hands over to the conversion window by itself"
 handed_over() {
@@ -232,4 +242,4 @@ xdotool key ctrl+q   # before the four seconds of the about window are over
 ends_with_zero 3 "Ctrl+Q in the about window"
 
 rm -rf "$work"
-echo "desktop session passed: hand-over $waited ms after the start, conversion, focus after an alert, Home in the dimension, Info, Window > Control, About, Quit, Ctrl+Q in the about window"
+echo "desktop session passed: WM_CLASS $wm_class, hand-over $waited ms after the start, conversion, focus after an alert, Home in the dimension, Info, Window > Control, About, Quit, Ctrl+Q in the about window"

@@ -7,9 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libeigen3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   fonts-dejavu-core xvfb xauth x11-utils imagemagick xdotool xclip
-  desktop-file-utils appstream dpkg-dev file binutils
+  desktop-file-utils appstream dpkg-dev file binutils lintian
 )
 
 missing=()
@@ -21,7 +21,11 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null ||
+    { echo "Installing ${missing[*]} needs root: run this as root, or install sudo" >&2; exit 1; }
+  sudo="sudo"
+fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

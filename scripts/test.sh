@@ -7,27 +7,27 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 jobs="$(nproc)"
+# Each step says when it starts, in seconds since the command began.
+step() { echo "== $* [at ${SECONDS} s]"; }
 
-echo "== build and test"
+step "build and test"
 cmake --preset default >/dev/null
 cmake --build --preset default -- -j"$jobs"
 ctest --preset default -j"$jobs"
 
-echo "== sanitizers"
+step "sanitizers"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -- -j"$jobs"
 ctest --preset sanitize -j"$jobs"
 
-echo "== fuzz targets, ${FUZZ_SECONDS:-30} s each"
+step "fuzz targets, ${FUZZ_SECONDS:-30} s each"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -- -j"$jobs"
 ./scripts/run-fuzzers.sh build-fuzz "${FUZZ_SECONDS:-30}"
 
-if [ -x scripts/desktop-session.sh ]; then
-  echo "== the program on a virtual X display"
-  ./scripts/desktop-session.sh build/bin/tandrel
-fi
+step "the program on a virtual X display"
+./scripts/desktop-session.sh build/bin/tandrel
 
-echo "== a Release build installed under two prefixes and packaged as a .deb"
+step "a Release build installed under two prefixes and packaged as a .deb"
 ./scripts/test-install.sh build-release
-echo "All tests passed."
+echo "All tests passed in ${SECONDS} s."

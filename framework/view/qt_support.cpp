@@ -1,6 +1,7 @@
 #include "framework/view/qt_support.h"
 
 #include "framework/exceptions.h"
+#include "framework/program_files.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -23,6 +24,8 @@ void EnsureApplication() {
         made = new QApplication(argc, argv);
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Lets a desktop match the program's windows to its launcher.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopEntryName()));
 }
 
 void EndApplication() {

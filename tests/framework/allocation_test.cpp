@@ -1,36 +1,14 @@
 // Formatting numbers allocates nothing: the Calculate request formats ten
 // thousand values per pass. Counts every operator new of this test program
-// while a test asks for it.
+// while a test runs its work.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
 #include "framework/text_functions.h"
+#include "tests/support/counting_allocator.h"
 
 namespace {
-bool counting = false;
-std::size_t allocations = 0;
 
-// The allocations made while running `work`.
-template <class Work> std::size_t AllocationsOf(Work work) {
-    allocations = 0;
-    counting = true;
-    work();
-    counting = false;
-    return allocations;
-}
-} // namespace
-
-void *operator new(std::size_t size) {
-    if (counting) ++allocations;
-    if (void *block = std::malloc(size == 0 ? 1 : size)) return block;
-    throw std::bad_alloc();
-}
-void operator delete(void *block) noexcept { std::free(block); }
-void operator delete(void *block, std::size_t) noexcept { std::free(block); }
-
-namespace {
+using test_support::AllocationsOf;
 
 TEST(Allocation, FormattingAValueAndItsGapAllocatesNothing) {
     const fw::String covariance = "-###,###,###,###.####", gap = "   ";

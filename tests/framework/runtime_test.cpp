@@ -6,9 +6,11 @@
 #include "framework/push_button.h"
 #include "framework/runtime_state.h"
 #include "framework/timer.h"
+#include "framework/view/qt_support.h"
 #include "tests/framework/framework_fixture.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,11 @@ protected:
     }
     fw::Ref<TestWnd> window;
 };
+
+TEST_F(RuntimeTest, TheApplicationNamesTheProgramsDesktopEntry) {
+    fw::view::EnsureApplication();
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "invalid.tandrel.Tandrel");
+}
 
 TEST_F(RuntimeTest, ASingleShotTimerFiresOnceAndTurnsOff) {
     fw::Timer *timer = BuildTimer(20, fw::RunMode::Single);

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -12,21 +10,7 @@
 #include "matrix/complex.h"
 #include "matrix/library_errors.h"
 #include "matrix/matrix.h"
-
-// Every operator new of the process, the library's included, counts here.
-namespace {
-long allocations = 0;
-} // namespace
-
-// Not inlined: GCC 12 at -O3 otherwise sees malloc() and free() meet the
-// built-in operator new and delete (-Wmismatched-new-delete).
-[[gnu::noinline]] void *operator new(std::size_t size) {
-    ++allocations;
-    if (void *block = std::malloc(size ? size : 1)) return block;
-    throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void *block) noexcept { std::free(block); }
-[[gnu::noinline]] void operator delete(void *block, std::size_t) noexcept { std::free(block); }
+#include "tests/support/counting_allocator.h"
 
 namespace {
 
@@ -143,15 +127,9 @@ TEST_F(RealLibrary, CallsOnPlainNumbersAllocateNothing) {
         {"Complex.Constructor(xRe, xIm)", [&] { z->Constructor(1.5, -4.0); }},
         {"Complex.Imag", [&] { EXPECT_EQ(z->Imag(), -4.0); }},
     };
-    for (const auto &c : calls) {
-        const long before = allocations;
-        c.call();
-        EXPECT_EQ(allocations, before) << c.name;
-    }
+    for (const auto &c : calls) EXPECT_EQ(test_support::AllocationsOf(c.call), 0u) << c.name;
     // The count sees what the library allocates: its text of a matrix is new.
-    const long before = allocations;
-    EXPECT_FALSE(m->Str().empty());
-    EXPECT_GT(allocations, before);
+    EXPECT_GT(test_support::AllocationsOf([&] { EXPECT_FALSE(m->Str().empty()); }), 0u);
 }
 
 } // namespace
