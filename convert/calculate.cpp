@@ -51,19 +51,22 @@ fw::Ref<Matrix> MatrixFromText(int64_t rows, int64_t columns, const String &text
 
 bool IsSquare(Matrix *m, int64_t n) { return NumRows(m) == n && NumColumns(m) == n; }
 
-// The library reads "nan" and "inf" as values; such a value would run through
-// the products into the result as "nan" or "inf".
-bool AllFinite(Matrix *m, int64_t rows, int64_t columns) {
+// The elements of a matrix the library built, read across the library once,
+// row by row, for the checks that look at every one of them.
+std::vector<double> ElementsOf(Matrix *m, int64_t rows, int64_t columns) {
+    std::vector<double> values;
+    values.reserve(static_cast<std::size_t>(rows * columns));
     for (int64_t i = 0; i < rows; ++i)
-        for (int64_t j = 0; j < columns; ++j)
-            if (!std::isfinite(m->Element(i, j))) return false;
-    return true;
+        for (int64_t j = 0; j < columns; ++j) values.push_back(m->Element(i, j));
+    return values;
 }
 
-// Shows the message for a matrix holding a value that is not a finite number
-// and gives the field it came from the focus; false when there is none.
-bool RefusedAsNotFinite(ConversionFields &fields, ConversionField field, Matrix *m, int64_t rows, int64_t columns) {
-    if (AllFinite(m, rows, columns)) return false;
+// The library reads "nan" and "inf" as values, and a number beyond the range
+// of a double as an infinity; such a value would run through the products
+// into the result as "nan" or "inf". Shows the message and gives the field
+// the values came from the focus; false when every value is finite.
+bool RefusedAsNotFinite(ConversionFields &fields, ConversionField field, const std::vector<double> &values) {
+    if (std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); })) return false;
     fw::MsgBox(kNotFinite);
     fields.SetFocus(field);
     return true;
@@ -102,10 +105,10 @@ private:
 // D × M is d(i) × m(i, j) alone (the other terms are zeros), and each element
 // of (D × M) × D is that times d(j). One infinity in a row of D × M turns the
 // whole row of the result into infinities and NaN (zero times infinity).
-bool ScaledProductIsFinite(StagingArray &staging, Matrix *m, int64_t n) {
+bool ScaledProductIsFinite(StagingArray &staging, const std::vector<double> &m, int64_t n) {
     for (int64_t i = 0; i < n; ++i)
         for (int64_t j = 0; j < n; ++j) {
-            const double left = staging.At(i, i) * m->Element(i, j);
+            const double left = staging.At(i, i) * m[static_cast<std::size_t>(i * n + j)];
             if (!std::isfinite(left) || !std::isfinite(left * staging.At(j, j))) return false;
         }
     return true;
@@ -154,7 +157,8 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
         fw::MsgBox(kCheckCorrelation);
         return;
     }
-    if (RefusedAsNotFinite(fields, ConversionField::corrFld, R.get(), n, n)) return;
+    const std::vector<double> correlations = ElementsOf(R.get(), n, n);
+    if (RefusedAsNotFinite(fields, ConversionField::corrFld, correlations)) return;
     const String deviations = fields.Text(ConversionField::sdFld);
     if (fw::Len(deviations) < 2) {
         fw::MsgBox(kEnterDeviations);
@@ -165,21 +169,22 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
         fw::MsgBox(kCheckDeviations);
         return;
     }
-    if (RefusedAsNotFinite(fields, ConversionField::sdFld, S.get(), n, 1)) return;
+    const std::vector<double> sd = ElementsOf(S.get(), n, 1);
+    if (RefusedAsNotFinite(fields, ConversionField::sdFld, sd)) return;
     // A negative standard deviation would silently flip the signs of covariances.
     double largestDeviation = 0.0;
-    for (int64_t i = 0; i < n; ++i) {
-        if (S->Element(i, 0) < 0.0) {
+    for (const double deviation : sd) {
+        if (deviation < 0.0) {
             fw::MsgBox(kNegativeDeviation);
             fields.SetFocus(ConversionField::sdFld);
             return;
         }
-        largestDeviation = std::max(largestDeviation, S->Element(i, 0));
+        largestDeviation = std::max(largestDeviation, deviation);
     }
 
     StagingArray staging(n);
     for (int64_t i = 0; i < n; ++i) {
-        staging.At(i, 0) = S->Element(i, 0);
+        staging.At(i, 0) = sd[static_cast<std::size_t>(i)];
         fw::RuntimeBackgroundTask();
     }
     for (int64_t i = 1; i < n; ++i) {
@@ -192,7 +197,7 @@ void CorrelationToCovariance(ConversionFields &fields, int64_t n) {
         }
         fw::RuntimeBackgroundTask();
     }
-    if (!ScaledProductIsFinite(staging, R.get(), n)) {
+    if (!ScaledProductIsFinite(staging, correlations, n)) {
         fw::MsgBox(kTooLarge);
         // Standard deviations whose squares overflow are too large whatever
         // the correlations; else a correlation far outside [-1, 1] is.
@@ -233,11 +238,13 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
         fw::MsgBox(kCheckCovariance);
         return;
     }
-    if (RefusedAsNotFinite(fields, ConversionField::covFld, C.get(), n, n)) return;
+    const std::vector<double> covariances = ElementsOf(C.get(), n, n);
+    if (RefusedAsNotFinite(fields, ConversionField::covFld, covariances)) return;
+    const auto at = [&](int64_t i, int64_t j) { return covariances[static_cast<std::size_t>(i * n + j)]; };
     // A variance that is zero or negative has no reciprocal square root: the
     // result would be infinities and NaN.
     for (int64_t i = 0; i < n; ++i) {
-        if (!(C->Element(i, i) > 0.0)) {
+        if (!(at(i, i) > 0.0)) {
             fw::MsgBox(kBadVariance);
             fields.SetFocus(ConversionField::covFld);
             return;
@@ -247,14 +254,14 @@ void CovarianceToCorrelation(ConversionFields &fields, int64_t n) {
     StagingArray staging(n);
     for (int64_t i = 0; i < n; ++i) {
         for (int64_t j = 0; j < n; ++j) {
-            const double x = C->Element(i, j);
+            const double x = at(i, j);
             staging.At(i, j) = i == j ? 1.0 / fw::Sqrt(x) : 0.0;
             fw::RuntimeBackgroundTask();
         }
         fw::RuntimeBackgroundTask();
     }
     // Variances of very different sizes can make the scaled covariances overflow.
-    if (!ScaledProductIsFinite(staging, C.get(), n)) {
+    if (!ScaledProductIsFinite(staging, covariances, n)) {
         fw::MsgBox(kTooLarge);
         fields.SetFocus(ConversionField::covFld);
         return;
