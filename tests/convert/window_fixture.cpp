@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -27,14 +26,6 @@ namespace {
 } // namespace
 
 QWidget *WidgetOf(const fw::Control &control) { return control.View() ? control.View()->Widget() : nullptr; }
-
-void ProcessEvents(int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    } while (clock.elapsed() < milliseconds);
-}
 
 void ControlWndTest::SetUp() {
     installed_ = std::make_unique<fw::ScopedPresenter>(presenter_);

@@ -8,6 +8,7 @@
 
 #include "convert/control_wnd.h"
 #include "framework/presenter.h"
+#include "tests/support/qt_environment.h"
 
 #include <QString>
 
@@ -17,7 +18,6 @@ class QWidget;
 // The Qt widget that shows a control.
 QWidget *WidgetOf(const fw::Control &control);
 // Runs the event loop for about that long (at least once).
-void ProcessEvents(int milliseconds = 0);
 
 // One conversion window per test, built through its shared-instance accessor
 // and shown as start-up leaves it (direction 1, nothing selected), with every

@@ -12,7 +12,6 @@
 #include "tests/support/qt_environment.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 namespace {
 
@@ -39,14 +38,6 @@ void FrameworkTest::TearDown() {
     DiscardAllWindowsNow();
     fw::detail::ResetRuntimeForTests();
     TestWnd::Reset();
-}
-
-void ProcessEvents(int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    } while (clock.elapsed() < milliseconds);
 }
 
 TestWnd::Hooks TestWnd::hooks;

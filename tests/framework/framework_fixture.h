@@ -8,6 +8,7 @@
 #include "framework/text_edit.h"
 #include "framework/timer.h"
 #include "framework/window.h"
+#include "tests/support/qt_environment.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -27,7 +28,6 @@ protected:
 };
 
 // Runs the event loop for a moment, so that deferred work happens.
-void ProcessEvents(int milliseconds = 0);
 
 // A window class for the tests. Its class record handles every window event;
 // what it builds comes from the static hooks, set by each test.

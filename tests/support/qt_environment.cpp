@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 
 #include "framework/window_registry.h"
@@ -25,4 +26,12 @@ void QtEnvironment::TearDown() {
 void DiscardAllWindowsNow() {
     fw::detail::DiscardAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ProcessEvents(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    } while (clock.elapsed() < milliseconds);
 }

@@ -20,5 +20,8 @@ private:
     QApplication *app_ = nullptr;
 };
 
+// Runs Qt's event loop for at least that long, or once when it is 0.
+void ProcessEvents(int milliseconds = 0);
+
 // Discards every window and lets Qt delete what was queued for deletion.
 void DiscardAllWindowsNow();
