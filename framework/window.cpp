@@ -122,6 +122,7 @@ void Window::Constructor() {
             c->RaiseEvent(EventNumber::Open);
         building_ = false;
         built_ = true;
+        view_->FitCaptions();
     } catch (...) {
         building_ = false;
         EndWindow();

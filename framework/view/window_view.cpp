@@ -262,6 +262,9 @@ void WindowView::ScheduleTabOrder() {
 }
 
 void WindowView::FitCaptions() {
+    // While the window builds, every control's first drawing would fit all
+    // the captions again: the window fits them once when it is built.
+    if (!model_.IsBuilt()) return;
     struct Shown {
         QWidget *widget;
         QFont font;
